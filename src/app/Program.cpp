@@ -1,0 +1,15 @@
+#include "app/Program.h"
+
+int Application::Run() {
+  Title = L"Brindlow";
+  Form1 = std::make_unique<TForm1>(services_, state);
+  Form8 = std::make_unique<TForm8>(services_);
+  Form10 = std::make_unique<TForm10>(services_);
+  if (Form1->IsWindows10Or11()) {
+    services_.forms.Run(*Form1);
+  } else {
+    services_.dialogs.ShowMessage(0, Form1->LangOnlyWindows->Caption(), Form1->LangError->Caption(),
+                                 platform::kMbOk | platform::kMbIconError);
+  }
+  return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/DateTime.h"
+
+namespace platform {
+
+inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kAttrReadOnly = 0x1;
+inline constexpr std::uint32_t kAttrHidden = 0x2;
+inline constexpr std::uint32_t kAttrSystem = 0x4;
+inline constexpr std::uint32_t kAttrDirectory = 0x10;
+inline constexpr std::uint32_t kAttrArchive = 0x20;
+
+struct DirEntry {
+  std::wstring name;
+  std::uint32_t attributes = 0;
+  std::uint64_t size = 0;
+  FileTime lastWrite = 0;
+};
+
+// Which of a file's three times to set; an empty one is left unchanged.
+struct FileTimes {
+  std::optional<FileTime> creation;
+  std::optional<FileTime> lastAccess;
+  std::optional<FileTime> lastWrite;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // Calls `each` for every entry matching `pattern` (a folder and a wildcard), in the file
+  // system's order, "." and ".." included. False when the search cannot start.
+  virtual bool Enumerate(const std::wstring& pattern,
+                         const std::function<void(const DirEntry&)>& each) = 0;
+  // The directory entry named by `path` itself (no wildcard).
+  virtual std::optional<DirEntry> FindEntry(const std::wstring& path) = 0;
+  virtual std::uint32_t GetAttributes(const std::wstring& path) = 0;
+  virtual bool SetAttributes(const std::wstring& path, std::uint32_t attributes) = 0;
+  [[nodiscard]] bool FileExists(const std::wstring& path) {
+    const std::uint32_t a = GetAttributes(path);
+    return a != kInvalidAttributes && (a & kAttrDirectory) == 0;
+  }
+  [[nodiscard]] bool DirectoryExists(const std::wstring& path) {
+    const std::uint32_t a = GetAttributes(path);
+    return a != kInvalidAttributes && (a & kAttrDirectory) != 0;
+  }
+  // Sets the given times of a file or folder; 0 on success, else the system's error code.
+  virtual std::uint32_t SetTimes(const std::wstring& path, const FileTimes& times) = 0;
+  virtual std::optional<FileTime> GetCreationTime(const std::wstring& path) = 0;
+  // The system's text for an error code.
+  virtual std::wstring ErrorText(std::uint32_t code) = 0;
+};
+
+}  // namespace platform

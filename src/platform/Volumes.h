@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4,
+                       CdRom = 5, RamDisk = 6 };
+
+class Volumes {
+ public:
+  virtual ~Volumes() = default;
+  // `root` is a letter, a colon and a backslash.
+  virtual DriveType GetDriveType(const std::wstring& root) = 0;
+  // The volume name, or nothing when it cannot be read.
+  virtual std::optional<std::wstring> GetVolumeName(const std::wstring& root) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <cwctype>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/ui/Form.h"
+
+namespace platform::fake {
+
+class FakeVolumes : public Volumes {
+ public:
+  DriveType GetDriveType(const std::wstring& root) override {
+    auto it = drives.find(std::towupper(root.at(0)));
+    return it == drives.end() ? DriveType::NoRootDir : it->second.first;
+  }
+  std::optional<std::wstring> GetVolumeName(const std::wstring& root) override {
+    auto it = drives.find(std::towupper(root.at(0)));
+    if (it == drives.end()) return std::nullopt;
+    return it->second.second;
+  }
+  // Upper-case letter -> type and label (no label: unreadable).
+  std::map<wchar_t, std::pair<DriveType, std::optional<std::wstring>>> drives;
+};
+
+class FakeShell : public Shell {
+ public:
+  std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) override {
+    ++infoQueries;
+    for (const std::wstring& failing : failingPaths) {
+      if (failing == path) return std::nullopt;
+    }
+    const size_t dot = path.find_last_of(L'.');
+    const size_t slash = path.find_last_of(L'\\');
+    const std::wstring ext =
+        dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)
+            ? L""
+            : path.substr(dot + 1);
+    return ShellFileInfo{ext.empty() ? L"Folder" : ext + L" File", static_cast<int>(ext.size())};
+  }
+  std::uintptr_t SystemImageList(bool small) override { return small ? 0x51 : 0x52; }
+  void Open(std::uintptr_t /*owner*/, const std::wstring& file,
+            const std::wstring& directory) override {
+    opened.emplace_back(file, directory);
+  }
+  void NotifyAssociationsChanged() override { ++associationNotices; }
+  void RefreshDesktop() override { ++desktopRefreshes; }
+
+  std::vector<std::wstring> failingPaths;
+  std::vector<std::pair<std::wstring, std::wstring>> opened;
+  int infoQueries = 0;
+  int associationNotices = 0;
+  int desktopRefreshes = 0;
+};
+
+class FakeRegistry : public Registry {
+ public:
+  std::optional<std::uint32_t> ReadDword(RegistryRoot root, const std::wstring& key,
+                                         const std::wstring& value) override {
+    auto it = dwords.find({root, key + L"\\" + value});
+    if (it == dwords.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<std::wstring> ReadString(RegistryRoot root, const std::wstring& key,
+                                         const std::wstring& value) override {
+    auto it = strings.find({root, key + L"\\" + value});
+    if (it == strings.end()) return std::nullopt;
+    return it->second;
+  }
+  // Stores the system version numbers where Windows keeps them.
+  void SetWindowsVersion(std::uint32_t major, const std::wstring& build) {
+    const std::wstring key = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
+    dwords[{RegistryRoot::LocalMachine, key + L"CurrentMajorVersionNumber"}] = major;
+    strings[{RegistryRoot::LocalMachine, key + L"CurrentBuildNumber"}] = build;
+  }
+  std::map<std::pair<RegistryRoot, std::wstring>, std::uint32_t> dwords;
+  std::map<std::pair<RegistryRoot, std::wstring>, std::wstring> strings;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::uintptr_t owner;
+    std::wstring text;
+    std::wstring caption;
+    unsigned flags;
+  };
+  int ShowMessage(std::uintptr_t owner, const std::wstring& text, const std::wstring& caption,
+                 unsigned flags) override {
+    shown.push_back({owner, text, caption, flags});
+    return 1;
+  }
+  std::vector<Shown> shown;
+};
+
+class FakeDispatcher : public Dispatcher {
+ public:
+  void ProcessMessages() override { ++processed; }
+  void RunOnUiThread(const std::function<void()>& work) override { work(); }
+  int processed = 0;
+};
+
+class FakeProcess : public Process {
+ public:
+  std::wstring ExecutablePath() override { return executable; }
+  std::wstring executable = L"C:\\Program Files\\Brindlow\\Brindlow.exe";
+};
+
+class FakeVersionResources : public VersionResources {
+ public:
+  struct Resource {
+    std::map<std::wstring, std::vector<std::uint8_t>> bytes;
+    std::map<std::wstring, std::wstring> strings;
+  };
+  std::unique_ptr<VersionBlock> Load(const std::wstring& fileName) override;
+  std::map<std::wstring, Resource> files;
+};
+
+class FakeFormHost : public ui::FormHost {
+ public:
+  void Show(ui::Form& form) override { form.Shown(); }
+  void ShowModal(ui::Form& form) override {
+    shownModal.push_back(&form);
+    form.Shown();
+  }
+  void Close(ui::Form& form) override { form.Closed(); }
+  void Run(ui::Form& form) override {
+    ran.push_back(&form);
+    form.Shown();
+  }
+  std::vector<ui::Form*> ran;
+  std::vector<ui::Form*> shownModal;
+};
+
+// Every service faked, ready to hand to a window.
+struct FakePlatform {
+  FakeFileSystem files;
+  FakeVolumes volumes;
+  FakeShell shell;
+  FakeRegistry registry;
+  FakeClock clock;
+  FakeDialogs dialogs;
+  FakeDispatcher dispatcher;
+  FakeProcess process;
+  FakeVersionResources versions;
+  FakeFormHost forms;
+
+  Services services{files, volumes, shell,   registry, clock,
+                    dialogs, dispatcher, process, versions, forms};
+};
+
+}  // namespace platform::fake

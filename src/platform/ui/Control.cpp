@@ -1,0 +1,88 @@
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+Control::Control(Component* owner, std::wstring name, Control* parent)
+    : Component(owner, std::move(name)), parent_(parent) {
+  if (parent_ != nullptr) parent_->children_.push_back(this);
+}
+
+void Control::SetBounds(Rect bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  Notify(Aspect::Bounds);
+}
+
+bool Control::EffectivelyEnabled() const {
+  for (const Control* c = this; c != nullptr; c = c->parent_) {
+    if (!c->enabled_) return false;
+  }
+  return true;
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  NotifyEnabledTree();
+}
+
+void Control::NotifyEnabledTree() const {
+  Notify(Aspect::Enabled);
+  for (const Control* child : children_) child->NotifyEnabledTree();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Notify(Aspect::Visible);
+}
+
+void Control::SetHint(std::wstring hint) {
+  hint_ = std::move(hint);
+  Notify(Aspect::Text);
+}
+
+Font Control::EffectiveFont() const {
+  for (const Control* c = this; c != nullptr; c = c->parent_) {
+    if (!c->font_.face.empty()) return c->font_;
+  }
+  return Font{};
+}
+
+void Control::SetFont(Font font) {
+  font_ = std::move(font);
+  Notify(Aspect::Font);
+}
+
+std::optional<std::wstring> Control::GetText(std::wstring_view property) const {
+  if (property == L"Hint") return hint_;
+  return Component::GetText(property);
+}
+
+bool Control::SetText(std::wstring_view property, const std::wstring& value) {
+  if (property == L"Hint") {
+    SetHint(value);
+    return true;
+  }
+  return Component::SetText(property, value);
+}
+
+void CaptionedControl::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  Notify(Aspect::Text);
+}
+
+std::optional<std::wstring> CaptionedControl::GetText(std::wstring_view property) const {
+  if (property == L"Caption") return caption_;
+  return Control::GetText(property);
+}
+
+bool CaptionedControl::SetText(std::wstring_view property, const std::wstring& value) {
+  if (property == L"Caption") {
+    SetCaption(value);
+    return true;
+  }
+  return Control::SetText(property, value);
+}
+
+}  // namespace ui

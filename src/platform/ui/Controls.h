@@ -1,0 +1,109 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+// A tab control without tabs, used as a styled panel that holds other controls.
+class TabControl : public Control {
+ public:
+  using Control::Control;
+  [[nodiscard]] Kind GetKind() const override { return Kind::TabControl; }
+};
+
+class GroupBox : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  [[nodiscard]] Kind GetKind() const override { return Kind::GroupBox; }
+};
+
+class Label : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  [[nodiscard]] Kind GetKind() const override { return Kind::Label; }
+};
+
+class ImageList;
+
+// A push button; with an image list it shows one picture, centred, instead of a caption.
+class Button : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  [[nodiscard]] Kind GetKind() const override { return Kind::Button; }
+  void SetImage(const ImageList* images, int index) {
+    images_ = images;
+    imageIndex_ = index;
+  }
+  [[nodiscard]] const ImageList* Images() const { return images_; }
+  [[nodiscard]] int ImageIndex() const { return imageIndex_; }
+  void Click() const {
+    if (OnClick) OnClick();
+  }
+  Event OnClick;
+
+ private:
+  const ImageList* images_ = nullptr;
+  int imageIndex_ = -1;
+};
+
+// A flat button without focus, drawn by the program.
+class SpeedButton : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  [[nodiscard]] Kind GetKind() const override { return Kind::SpeedButton; }
+  void Click() const {
+    if (OnClick) OnClick();
+  }
+  Event OnClick;
+};
+
+// Two-state check box. Setting the mark by code runs no handler.
+class CheckBox : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  [[nodiscard]] Kind GetKind() const override { return Kind::CheckBox; }
+  [[nodiscard]] bool Checked() const { return checked_; }
+  void SetChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    Notify(Aspect::Value);
+  }
+  // The user toggled the box.
+  void UserToggle(bool checked) {
+    checked_ = checked;
+    if (OnClick) OnClick();
+  }
+  Event OnClick;
+
+ private:
+  bool checked_ = false;
+};
+
+struct StatusPanel {
+  int width = 0;
+  std::wstring text;
+};
+
+class StatusBar : public Control {
+ public:
+  using Control::Control;
+  [[nodiscard]] Kind GetKind() const override { return Kind::StatusBar; }
+  void AddPanel(int width) {
+    panels_.push_back({width, {}});
+    Notify(Aspect::Panels);
+  }
+  [[nodiscard]] const std::vector<StatusPanel>& Panels() const { return panels_; }
+  void SetPanelText(size_t index, std::wstring text) {
+    if (index >= panels_.size() || panels_[index].text == text) return;
+    panels_[index].text = std::move(text);
+    Notify(Aspect::Panels);
+  }
+
+ private:
+  std::vector<StatusPanel> panels_;
+};
+
+}  // namespace ui

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+class Form;
+
+// What shows forms: native windows in the product, a recorder in tests.
+class FormHost {
+ public:
+  virtual ~FormHost() = default;
+  virtual void Show(Form& form) = 0;
+  // Returns when the form has closed.
+  virtual void ShowModal(Form& form) = 0;
+  virtual void Close(Form& form) = 0;
+  // Runs the message loop until `form` has closed (the application's main window).
+  virtual void Run(Form& form) = 0;
+};
+
+struct Size {
+  int width = 0;
+  int height = 0;
+};
+
+// A top-level window. Its caption is the title bar text.
+class Form : public CaptionedControl {
+ public:
+  Form(Component* owner, std::wstring name, FormHost& host)
+      : CaptionedControl(owner, std::move(name), nullptr), host_(host) {
+    SetVisible(false);  // until shown
+  }
+  [[nodiscard]] Kind GetKind() const override { return Kind::Form; }
+
+  // Client size at 96 DPI as designed; anchors keep their distances to this size.
+  [[nodiscard]] Size DesignClientSize() const { return designClient_; }
+  void SetDesignClientSize(Size size) { designClient_ = size; }
+  // Smallest outer size at 96 DPI (0: none).
+  [[nodiscard]] Size MinimumSize() const { return minimum_; }
+  void SetMinimumSize(Size size) { minimum_ = size; }
+  [[nodiscard]] bool Sizeable() const { return sizeable_; }
+  void SetSizeable(bool sizeable) { sizeable_ = sizeable; }
+
+  void Show() { host_.Show(*this); }
+  void ShowModal() { host_.ShowModal(*this); }
+  void Close() { host_.Close(*this); }
+  [[nodiscard]] FormHost& Host() const { return host_; }
+
+  // Called by the host.
+  void Shown() {
+    SetVisible(true);
+    if (OnShow) OnShow();
+  }
+  void Closed() {
+    if (OnClose) OnClose();
+    SetVisible(false);
+  }
+
+  Event OnShow;
+  Event OnClose;
+  // Handlers of window messages of its own, run after the default processing.
+  std::map<unsigned, std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>>
+      messageHandlers;
+
+ private:
+  FormHost& host_;
+  Size designClient_;
+  Size minimum_;
+  bool sizeable_ = true;
+};
+
+}  // namespace ui
