@@ -29,6 +29,8 @@ bool TForm1::IsWindows10Or11() const { return IsSupportedWindows(services.regist
 void TForm1::ConnectEvents() {
   OnShow = [this] { FormShow(); };
   OnClose = [this] { FormClose(); };
+  ConnectBrowserEvents();
+  ConnectEditorEvents();
 }
 
 void TForm1::FormCreate() {

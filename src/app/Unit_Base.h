@@ -93,4 +93,6 @@ class TForm1 : public ui::Form {
  private:
   void CreateComponents();
   void ConnectEvents();
+  void ConnectBrowserEvents();
+  void ConnectEditorEvents();
 };

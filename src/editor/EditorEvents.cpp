@@ -1,0 +1,3 @@
+#include "app/Unit_Base.h"
+
+void TForm1::ConnectEditorEvents() {}
