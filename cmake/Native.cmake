@@ -3,10 +3,20 @@
 file(GLOB_RECURSE PORTABLE_SOURCES CONFIGURE_DEPENDS src/platform/portable/*.cpp)
 target_sources(brindlow_core PRIVATE ${PORTABLE_SOURCES})
 
-add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
-include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/Testing.cmake)
 
 file(GLOB_RECURSE NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(brindlow_native_tests ${NATIVE_TESTS})
 target_link_libraries(brindlow_native_tests PRIVATE brindlow_fake gtest_main)
-gtest_discover_tests(brindlow_native_tests DISCOVERY_TIMEOUT 60)
+# Named after the build, and parameterised cases after their name generators (never their bytes).
+gtest_discover_tests(brindlow_native_tests TEST_PREFIX native. NO_PRETTY_VALUES
+  DISCOVERY_TIMEOUT 60)
+
+# Code health: the formatting of every source, and clang-tidy over the program's own code.
+find_program(CLANG_FORMAT clang-format)
+if(CLANG_FORMAT)
+  add_test(NAME code.format COMMAND ${CMAKE_COMMAND} -DCLANG_FORMAT=${CLANG_FORMAT}
+    -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckFormat.cmake)
+endif()
+include(${CMAKE_CURRENT_LIST_DIR}/ClangTidy.cmake)
+brindlow_add_tidy_test(code.tidy "src/(?!platform/fake/)")

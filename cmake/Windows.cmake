@@ -1,24 +1,62 @@
 # The Windows program, its Win32 layer and the tests that run under Wine.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0A00)
-# One self-contained executable: no runtime DLLs beside the system's.
-add_link_options(-static -static-libgcc -static-libstdc++)
+if(MINGW)
+  # One self-contained executable: no runtime DLLs beside the system's.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+elseif(MSVC)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+endif()
+
+# Upper-casing is the system's on Windows; the logic calls it, so it belongs to the core.
+target_sources(brindlow_core PRIVATE src/platform/win32/TextCase.cpp)
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/WinMain\\.cpp$")
+list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase)\\.cpp$")
 add_library(brindlow_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brindlow_win32 PUBLIC brindlow_core
   comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi)
 
+# The resources (icon, manifest, version) carry the project's version, in four parts.
+foreach(part MAJOR MINOR PATCH TWEAK)
+  set(BRINDLOW_VERSION_${part} ${PROJECT_VERSION_${part}})
+  if(BRINDLOW_VERSION_${part} STREQUAL "")
+    set(BRINDLOW_VERSION_${part} 0)
+  endif()
+endforeach()
+set(BRINDLOW_VERSION_TEXT
+  "${BRINDLOW_VERSION_MAJOR}.${BRINDLOW_VERSION_MINOR}.${BRINDLOW_VERSION_PATCH}.${BRINDLOW_VERSION_TWEAK}")
+string(REPLACE "." "," BRINDLOW_VERSION_COMMAS ${BRINDLOW_VERSION_TEXT})
+set(BRINDLOW_RES_DIR ${CMAKE_SOURCE_DIR}/res)
+set(BRINDLOW_MANIFEST ${CMAKE_BINARY_DIR}/Brindlow.manifest)
+configure_file(res/Brindlow.manifest.in ${BRINDLOW_MANIFEST} @ONLY)
 configure_file(res/Brindlow.rc.in ${CMAKE_BINARY_DIR}/Brindlow.rc @ONLY)
+set_source_files_properties(${CMAKE_BINARY_DIR}/Brindlow.rc PROPERTIES
+  OBJECT_DEPENDS "${BRINDLOW_RES_DIR}/Brindlow.ico;${BRINDLOW_MANIFEST}")
+
 add_executable(Brindlow WIN32 src/platform/win32/WinMain.cpp ${CMAKE_BINARY_DIR}/Brindlow.rc)
 target_link_libraries(Brindlow PRIVATE brindlow_win32)
-target_link_options(Brindlow PRIVATE -municode)
+if(MINGW)
+  target_link_options(Brindlow PRIVATE -municode)
+elseif(MSVC)
+  # The manifest is in the resources; the linker must not add one of its own.
+  target_link_options(Brindlow PRIVATE /MANIFEST:NO)
+endif()
 
-add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
-include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/Testing.cmake)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brindlow_win32_tests ${WIN32_TESTS} ${CMAKE_BINARY_DIR}/Brindlow.rc)
 target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main)
-gtest_discover_tests(brindlow_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+target_compile_definitions(brindlow_win32_tests PRIVATE
+  BRINDLOW_VERSION_TEXT=L"${BRINDLOW_VERSION_TEXT}")
+if(MSVC)
+  target_link_options(brindlow_win32_tests PRIVATE /MANIFEST:NO)
+endif()
+gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
+  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+
+# The Win32 layer is checked here; the logic above it in the native build.
+include(${CMAKE_CURRENT_LIST_DIR}/ClangTidy.cmake)
+brindlow_add_tidy_test(code.tidy.win32 "src/platform/win32/")
+
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)

@@ -9,7 +9,7 @@ int Application::Run() {
     services_.forms.Run(*Form1);
   } else {
     services_.dialogs.ShowMessage(0, Form1->LangOnlyWindows->Caption(), Form1->LangError->Caption(),
-                                 platform::kMbOk | platform::kMbIconError);
+                                  platform::kMbOk | platform::kMbIconError);
   }
   return 0;
 }

@@ -24,7 +24,9 @@ TForm1::TForm1(platform::Services& services, ProcessState& state)
   FormCreate();
 }
 
-bool TForm1::IsWindows10Or11() const { return IsSupportedWindows(services.registry); }
+bool TForm1::IsWindows10Or11() const {
+  return IsSupportedWindows(services.registry);
+}
 
 void TForm1::ConnectEvents() {
   OnShow = [this] { FormShow(); };
@@ -37,8 +39,8 @@ void TForm1::FormCreate() {
   const std::wstring exe = services.process.ExecutablePath();
   state.PortableMode = services.files.FileExists(FolderOf(exe) + L"portable.ini");
 
-  std::wstring title = Caption() + L" " + GetFileVersionString(services.versions, exe) + L" " +
-                       kBuildMarker;
+  std::wstring title =
+      Caption() + L" " + GetFileVersionString(services.versions, exe) + L" " + kBuildMarker;
   if (state.PortableMode) title += L" Portable";
   SetCaption(title);
 
@@ -55,13 +57,17 @@ void TForm1::FormShow() {
   services.dispatcher.ProcessMessages();
 }
 
-void TForm1::FormClose() { SaveNastr(); }
+void TForm1::FormClose() {
+  SaveNastr();
+}
 
 std::wstring TForm1::ItemCountText() const {
   return LangElements->Caption() + L" " + std::to_wstring(ListViewAttributes->Count());
 }
 
-void TForm1::ShowItemCount() { StatusBar1->SetPanelText(0, ItemCountText()); }
+void TForm1::ShowItemCount() {
+  StatusBar1->SetPanelText(0, ItemCountText());
+}
 
 // The settings file arrives with the settings store; until then the defaults hold.
 void TForm1::LoadNastr() {}

@@ -43,13 +43,22 @@ class TForm1 : public ui::Form {
   void ListViewAttributesColumnClick(int column);
 
   // Editor panel.
+  void ListViewAttributesClick();
+  void ListViewAttributesSelectItem();
   void GlobGetAttrDateTime();
   void GetAttrAttributes();
   [[nodiscard]] std::optional<platform::DateTime> GetEntryTime(const std::wstring& path) const;
   [[nodiscard]] std::wstring ItemPath(const std::wstring& caption) const;
+  [[nodiscard]] bool IsProtectedItem(const std::wstring& itemName) const;
+  void NotifyShell();
   void Button_ApplyClick();
   void Button_DateTimeClick();
   void CurrentDateTimeClick();
+  // 0 when the time was set, else the system's error code.
+  std::uint32_t SetFileLastWriteTime(const std::wstring& path, const platform::DateTime& value);
+  std::uint32_t SetFolderTimes(const std::wstring& path, const platform::DateTime& value);
+  [[nodiscard]] std::optional<platform::DateTime> GetFolderCreationTime(
+      const std::wstring& path) const;
 
   // "Элементов: " with the count, for status panel 0.
   [[nodiscard]] std::wstring ItemCountText() const;

@@ -34,8 +34,7 @@ void TForm1::CreateComponents() {
   GroupBox2->SetBounds({0, 32, 684, 45});
   GroupBox2->SetCaption(L"Путь");
 
-  ComboBoxDrive =
-      &Create<ui::ComboBox>(L"ComboBoxDrive", GroupBox2, ui::ComboStyle::DropDownList);
+  ComboBoxDrive = &Create<ui::ComboBox>(L"ComboBoxDrive", GroupBox2, ui::ComboStyle::DropDownList);
   ComboBoxDrive->SetBounds({4, 16, 172, 21});
   hand(*ComboBoxDrive);
 
@@ -97,11 +96,11 @@ void TForm1::CreateComponents() {
   CurrentDateTime = &Create<ui::MenuItem>(L"CurrentDateTime", *PopupMenuDateTime, L"Текущие");
 
   const ui::Font pickerFont{L"Segoe UI", -16, false};
-  DatePicker1 = &Create<ui::DateTimePicker>(L"DatePicker1", GroupBox3, ui::PickerKind::Date,
-                                            L"dd/mm/yyyy");
+  DatePicker1 =
+      &Create<ui::DateTimePicker>(L"DatePicker1", GroupBox3, ui::PickerKind::Date, L"dd/mm/yyyy");
   DatePicker1->SetBounds({10, 21, 150, 29});
-  TimePicker1 = &Create<ui::DateTimePicker>(L"TimePicker1", GroupBox3, ui::PickerKind::Time,
-                                            L"hh:nn");
+  TimePicker1 =
+      &Create<ui::DateTimePicker>(L"TimePicker1", GroupBox3, ui::PickerKind::Time, L"hh:nn");
   TimePicker1->SetBounds({10, 59, 150, 29});
   for (ui::DateTimePicker* picker : {DatePicker1, TimePicker1}) {
     picker->SetFont(pickerFont);

@@ -1,14 +1,15 @@
 // Filling the file list with the content of one folder.
+#include <memory>
+
 #include "app/Unit_Base.h"
 #include "browser/FileSize.h"
+#include "browser/FileTypeInfo.h"
+#include "browser/ListItemLayout.h"
 #include "browser/ModifiedText.h"
 #include "browser/PathText.h"
 #include "browser/Sorting.h"
 
 namespace {
-
-enum SubItem : size_t { kType = 0, kModified = 1, kSize = 2, kKind = 3 };
-constexpr size_t kMaxTypeName = 80;
 
 bool PassedOver(std::uint32_t attributes, std::uint32_t mask) {
   constexpr std::uint32_t kFiltered =
@@ -16,39 +17,62 @@ bool PassedOver(std::uint32_t attributes, std::uint32_t mask) {
   return (attributes & kFiltered & ~mask) != 0;
 }
 
+bool IsListed(const std::wstring& name) {
+  return !name.empty() && name != L"." && name != L"..";
+}
+
+// Redraws the list once, on every way out of the fill.
+class UpdateBracket {
+ public:
+  explicit UpdateBracket(ui::ListView& list) : list_(list) { list_.BeginUpdate(); }
+  ~UpdateBracket() {
+    try {
+      list_.EndUpdate();
+    } catch (...) {
+      // A peer that fails to redraw must not end the program from a destructor.
+    }
+  }
+  UpdateBracket(const UpdateBracket&) = delete;
+  UpdateBracket& operator=(const UpdateBracket&) = delete;
+
+ private:
+  ui::ListView& list_;
+};
+
+// An item without its type and icon: the shell is asked for those only when it is shown.
+ui::ListItem MakeItem(const platform::DirEntry& entry, std::wstring modified) {
+  ui::ListItem item;
+  item.caption = entry.name;
+  item.resolved = false;
+  item.subItems.resize(listitem::kCount);
+  item.subItems[listitem::kModified] = std::move(modified);
+  const bool isDir = (entry.attributes & platform::kAttrDirectory) != 0;
+  if (!isDir && entry.size > 0) {
+    item.subItems[listitem::kSize] = FormatFileSize(static_cast<std::int64_t>(entry.size));
+  }
+  item.subItems[listitem::kKind] = isDir ? listitem::kDir : listitem::kFile;
+  return item;
+}
+
 }  // namespace
 
 void TForm1::AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
   ui::ListView& list = *ListViewAttributes;
-  const std::wstring folder = WithTrailingBackslash(cbPath->Text());
-  const std::wstring separator = services.clock.TimeSeparator();
-  list.BeginUpdate();
-  try {
+  {
+    const UpdateBracket update(list);
     list.Clear();
+    auto types =
+        std::make_shared<FileTypeInfo>(services.shell, WithTrailingBackslash(cbPath->Text()));
+    list.SetItemResolver(FileTypeInfo::Resolver(types));
+    const std::wstring separator = services.clock.TimeSeparator();
     services.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
-      if (PassedOver(entry.attributes, fileAttr)) return;
-      if (entry.name.empty() || entry.name == L"." || entry.name == L"..") return;
-      ui::ListItem item;
-      item.caption = entry.name;
-      item.subItems.resize(4);
-      if (const auto info = services.shell.GetFileInfo(folder + entry.name)) {
-        item.imageIndex = info->iconIndex;
-        item.subItems[kType] = info->typeName.substr(0, kMaxTypeName);
-      }
+      if (PassedOver(entry.attributes, fileAttr) || !IsListed(entry.name)) return;
       const auto local = services.clock.ToLocal(entry.lastWrite);
-      item.subItems[kModified] = FormatModified(local.value_or(platform::DateTime{}), separator);
-      const bool isDir = (entry.attributes & platform::kAttrDirectory) != 0;
-      if (!isDir && entry.size > 0) {
-        item.subItems[kSize] = FormatFileSize(static_cast<std::int64_t>(entry.size));
-      }
-      item.subItems[kKind] = isDir ? L"dir" : L"file";
-      list.AddItem(std::move(item));
+      types->Note(entry);
+      list.AddItem(
+          MakeItem(entry, FormatModified(local.value_or(platform::DateTime{}), separator)));
     });
-  } catch (...) {
-    list.EndUpdate();
-    throw;
   }
-  list.EndUpdate();
 
   if (list.Count() > 0) {
     SortItems(list, SortColumn::Size, state.SortDirection);
@@ -58,6 +82,7 @@ void TForm1::AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
       list.SetFocused(0);
       list.SetFocus();
     } catch (...) {
+      // Focusing fails while the window is not shown yet: the list keeps its content.
     }
   }
   ShowItemCount();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "platform/ui/ListView.h"
 
 enum class SortColumn { Name, Date, Size };
+
+// A key as the comparisons see it: the shown text, upper-cased.
+std::wstring SortKey(const ui::ListItem& item, SortColumn column);
 
 // The three comparisons of the file list: the shown text of the key, upper-cased, compared
 // code unit by code unit; `direction` +1 for ascending, -1 for descending.

@@ -27,8 +27,7 @@ std::wstring TranslationKey(platform::VersionBlock& block) {
 
 std::optional<std::wstring> StringValue(platform::VersionBlock& block,
                                         const std::wstring& valueName) {
-  auto value =
-      block.QueryString(L"\\StringFileInfo\\" + TranslationKey(block) + L"\\" + valueName);
+  auto value = block.QueryString(L"\\StringFileInfo\\" + TranslationKey(block) + L"\\" + valueName);
   if (!value || value->empty()) return std::nullopt;
   return value;
 }

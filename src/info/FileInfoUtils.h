@@ -11,6 +11,5 @@ std::wstring GetVersionInfoValue(platform::VersionResources& resources,
 // else from the fixed block.
 std::wstring GetFileVersionString(platform::VersionResources& resources,
                                   const std::wstring& fileName);
-std::wstring GetLegalCopyright(platform::VersionResources& resources,
-                               const std::wstring& fileName);
+std::wstring GetLegalCopyright(platform::VersionResources& resources, const std::wstring& fileName);
 std::wstring GetCompanyName(platform::VersionResources& resources, const std::wstring& fileName);

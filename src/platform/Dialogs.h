@@ -13,7 +13,7 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // A plain message box; `owner` 0 for none. Returns the button pressed.
   virtual int ShowMessage(std::uintptr_t owner, const std::wstring& text,
-                         const std::wstring& caption, unsigned flags) = 0;
+                          const std::wstring& caption, unsigned flags) = 0;
 };
 
 }  // namespace platform

@@ -3,10 +3,20 @@
 #include <optional>
 #include <string>
 
+// <windows.h> makes GetDriveType a macro; the method keeps its own name in every file.
+#undef GetDriveType
+
 namespace platform {
 
-enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4,
-                       CdRom = 5, RamDisk = 6 };
+enum class DriveType {
+  Unknown = 0,
+  NoRootDir = 1,
+  Removable = 2,
+  Fixed = 3,
+  Remote = 4,
+  CdRom = 5,
+  RamDisk = 6
+};
 
 class Volumes {
  public:

@@ -47,14 +47,12 @@ TEST_P(SystemCheck, RunsOnlyOnWindows10And11) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SystemCheck,
-                         testing::Values(VersionCase{10, L"10240", true},
-                                         VersionCase{10, L"22000", true},
-                                         VersionCase{10, L"10239", false},
-                                         VersionCase{6, L"9600", false},
-                                         VersionCase{11, L"22000", false},
-                                         VersionCase{10, L"", false},
-                                         VersionCase{10, L"19045x", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SystemCheck,
+    testing::Values(VersionCase{10, L"10240", true}, VersionCase{10, L"22000", true},
+                    VersionCase{10, L"10239", false}, VersionCase{6, L"9600", false},
+                    VersionCase{11, L"22000", false}, VersionCase{10, L"", false},
+                    VersionCase{10, L"19045x", false}));
 
 TEST(SystemCheck, RefusesWhenTheVersionCannotBeRead) {
   FakePlatform fake;
@@ -92,12 +90,11 @@ TEST_P(Title, ComposedFromVersionBuildAndPortableMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Title,
-    testing::Values(TitleCase{"installed", L"1.0.0.0", false, false, L"Brindlow 1.0.0.0 (64-bit)"},
-                    TitleCase{"portable", L"5.9.26.228", true, false,
-                              L"Brindlow 5.9.26.228 (64-bit) Portable"},
-                    TitleCase{"a folder is no marker", L"1.0.0.0", false, true,
-                              L"Brindlow 1.0.0.0 (64-bit)"},
-                    TitleCase{"no version", nullptr, false, false, L"Brindlow  (64-bit)"}));
+    testing::Values(
+        TitleCase{"installed", L"1.0.0.0", false, false, L"Brindlow 1.0.0.0 (64-bit)"},
+        TitleCase{"portable", L"5.9.26.228", true, false, L"Brindlow 5.9.26.228 (64-bit) Portable"},
+        TitleCase{"a folder is no marker", L"1.0.0.0", false, true, L"Brindlow 1.0.0.0 (64-bit)"},
+        TitleCase{"no version", nullptr, false, false, L"Brindlow  (64-bit)"}));
 
 TEST(MainWindow, ShowWritesTheCountWithTheCurrentCaption) {
   FakePlatform fake;

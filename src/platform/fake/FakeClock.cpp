@@ -11,7 +11,7 @@ constexpr std::int64_t kTicksPerMinute = 60'000 * kTicksPerMs;
 constexpr std::int64_t kTicksPerDay = 1440 * kTicksPerMinute;
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
   y -= m <= 2 ? 1 : 0;
   const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
   const std::int64_t yoe = y - era * 400;
@@ -34,7 +34,8 @@ DateTime CivilFromDays(std::int64_t z) {
   return t;
 }
 
-const std::int64_t kEpochDays = DaysFromCivil(1601, 1, 1);
+// A constant, so that tests may build their own constants from it at start-up.
+constexpr std::int64_t kEpochDays = DaysFromCivil(1601, 1, 1);
 
 // 01:00 UTC on the last Sunday of `month`.
 FileTime LastSundayOneUtc(int year, int month) {
@@ -48,8 +49,7 @@ FileTime LastSundayOneUtc(int year, int month) {
 FileTime ToFileTime(const DateTime& t) {
   const std::int64_t days = DaysFromCivil(t.year, t.month, t.day) - kEpochDays;
   const std::int64_t ms =
-      ((static_cast<std::int64_t>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 +
-      t.millisecond;
+      ((static_cast<std::int64_t>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
   return static_cast<FileTime>(days * kTicksPerDay + ms * kTicksPerMs);
 }
 

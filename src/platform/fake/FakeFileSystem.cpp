@@ -38,7 +38,9 @@ void FakeFileSystem::AddFile(const std::wstring& path, std::uint64_t size, FileT
   Add(path, {L"", attributes, size, lastWrite});
 }
 
-void FakeFileSystem::Remove(const std::wstring& path) { nodes_.erase(Key(path)); }
+void FakeFileSystem::Remove(const std::wstring& path) {
+  nodes_.erase(Key(path));
+}
 
 FakeFileSystem::Node* FakeFileSystem::Find(const std::wstring& path) {
   auto it = nodes_.find(Key(path));
@@ -81,7 +83,8 @@ bool FakeFileSystem::SetAttributes(const std::wstring& path, std::uint32_t attri
   attributeWrites.push_back(path);
   Node* node = Find(path);
   if (node == nullptr || failingWrites_.count(Key(path)) != 0) return false;
-  node->entry.attributes = (attributes & ~kAttrDirectory) | (node->entry.attributes & kAttrDirectory);
+  node->entry.attributes =
+      (attributes & ~kAttrDirectory) | (node->entry.attributes & kAttrDirectory);
   return true;
 }
 

@@ -38,7 +38,9 @@ class FakeFileSystem : public FileSystem {
   Node* Find(const std::wstring& path);
 
   // Writes to `path` fail with the system error `code`.
-  void FailWrites(const std::wstring& path, std::uint32_t code) { failingWrites_[Key(path)] = code; }
+  void FailWrites(const std::wstring& path, std::uint32_t code) {
+    failingWrites_[Key(path)] = code;
+  }
   std::vector<std::wstring> attributeWrites;
 
  private:

@@ -35,6 +35,7 @@ class FakeShell : public Shell {
     for (const std::wstring& failing : failingPaths) {
       if (failing == path) return std::nullopt;
     }
+    if (auto own = answers.find(path); own != answers.end()) return own->second;
     const size_t dot = path.find_last_of(L'.');
     const size_t slash = path.find_last_of(L'\\');
     const std::wstring ext =
@@ -43,7 +44,7 @@ class FakeShell : public Shell {
             : path.substr(dot + 1);
     return ShellFileInfo{ext.empty() ? L"Folder" : ext + L" File", static_cast<int>(ext.size())};
   }
-  std::uintptr_t SystemImageList(bool small) override { return small ? 0x51 : 0x52; }
+  std::uintptr_t SystemImageList(bool small) override { return small ? smallList : largeList; }
   void Open(std::uintptr_t /*owner*/, const std::wstring& file,
             const std::wstring& directory) override {
     opened.emplace_back(file, directory);
@@ -52,6 +53,10 @@ class FakeShell : public Shell {
   void RefreshDesktop() override { ++desktopRefreshes; }
 
   std::vector<std::wstring> failingPaths;
+  // Answers for single paths, before the one made from the extension.
+  std::map<std::wstring, ShellFileInfo> answers;
+  std::uintptr_t smallList = 0x51;
+  std::uintptr_t largeList = 0x52;
   std::vector<std::pair<std::wstring, std::wstring>> opened;
   int infoQueries = 0;
   int associationNotices = 0;
@@ -91,7 +96,7 @@ class FakeDialogs : public Dialogs {
     unsigned flags;
   };
   int ShowMessage(std::uintptr_t owner, const std::wstring& text, const std::wstring& caption,
-                 unsigned flags) override {
+                  unsigned flags) override {
     shown.push_back({owner, text, caption, flags});
     return 1;
   }
@@ -150,7 +155,7 @@ struct FakePlatform {
   FakeVersionResources versions;
   FakeFormHost forms;
 
-  Services services{files, volumes, shell,   registry, clock,
+  Services services{files,   volumes,    shell,   registry, clock,
                     dialogs, dispatcher, process, versions, forms};
 };
 

@@ -18,6 +18,12 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+  int x = 0;
+  int y = 0;
+  bool operator==(const Point&) const = default;
+};
+
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 enum Anchor : unsigned { AnchorLeft = 1, AnchorTop = 2, AnchorRight = 4, AnchorBottom = 8 };

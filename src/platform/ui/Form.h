@@ -9,6 +9,7 @@
 namespace ui {
 
 class Form;
+class PopupMenu;
 
 // What shows forms: native windows in the product, a recorder in tests.
 class FormHost {
@@ -20,6 +21,14 @@ class FormHost {
   virtual void Close(Form& form) = 0;
   // Runs the message loop until `form` has closed (the application's main window).
   virtual void Run(Form& form) = 0;
+  // The form is being destroyed: its native window goes with it.
+  virtual void Release(Form& /*form*/) {}
+  // Opens `menu` at a point of the screen (device pixels); returns when it has closed.
+  virtual void TrackPopup(PopupMenu& /*menu*/, Point /*screen*/) {}
+  // Closes whatever menu is open.
+  virtual void EndMenu() {}
+  // Where a shown control is on the screen, in device pixels (empty when not shown).
+  virtual Rect ScreenBounds(const Control& /*control*/) { return {}; }
 };
 
 struct Size {
@@ -34,6 +43,7 @@ class Form : public CaptionedControl {
       : CaptionedControl(owner, std::move(name), nullptr), host_(host) {
     SetVisible(false);  // until shown
   }
+  ~Form() override { host_.Release(*this); }
   [[nodiscard]] Kind GetKind() const override { return Kind::Form; }
 
   // Client size at 96 DPI as designed; anchors keep their distances to this size.

@@ -122,4 +122,9 @@ std::vector<Placement> LayoutForm(const Form& form, Size client, int dpi) {
   return std::move(actual.placements);
 }
 
+Point CentredOrigin(const Rect& desktop, Size window) {
+  return {std::max(desktop.left, desktop.left + (desktop.width - window.width) / 2),
+          std::max(desktop.top, desktop.top + (desktop.height - window.height) / 2)};
+}
+
 }  // namespace ui

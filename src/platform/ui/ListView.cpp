@@ -100,8 +100,7 @@ void ListView::Sort(const std::function<bool(const ListItem&, const ListItem&)>&
   Reordered(order);
 }
 
-void ListView::SortByKey(const std::function<std::wstring(const ListItem&)>& key,
-                         bool descending) {
+void ListView::SortByKey(const std::function<std::wstring(const ListItem&)>& key, bool descending) {
   std::vector<std::wstring> keys;
   keys.reserve(items_.size());
   for (const ListItem& item : items_) keys.push_back(key(item));

@@ -54,9 +54,7 @@ class ListView : public Control {
   const ListItem& Item(size_t index);
   void SetSubItem(size_t index, size_t sub, std::wstring text);
   // Fills the deferred parts of an item whose `resolved` is false.
-  void SetItemResolver(std::function<void(ListItem&)> resolver) {
-    resolver_ = std::move(resolver);
-  }
+  void SetItemResolver(std::function<void(ListItem&)> resolver) { resolver_ = std::move(resolver); }
 
   // The first selected item in list order, or -1.
   [[nodiscard]] int Selected() const;

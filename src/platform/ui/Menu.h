@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Form.h"
 
 namespace ui {
 
@@ -56,6 +57,20 @@ class PopupMenu : public Component, public MenuContainer {
  public:
   using Component::Component;
   [[nodiscard]] Kind GetKind() const override { return Kind::PopupMenu; }
+
+  // Opens the menu at a point of the screen (device pixels) through the host of the form
+  // that owns it; returns when the menu has closed.
+  void Popup(Point screen) {
+    for (Component* c = Owner(); c != nullptr; c = c->Owner()) {
+      if (auto* form = dynamic_cast<Form*>(c)) {
+        form->Host().TrackPopup(*this, screen);
+        return;
+      }
+    }
+  }
+
+  // The menu's right edge, not its left, is at the point it is opened at.
+  bool alignRight = false;
 };
 
 inline std::optional<std::wstring> MenuItem::GetText(std::wstring_view property) const {

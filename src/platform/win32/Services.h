@@ -1,6 +1,8 @@
 #pragma once
 
 // The services over the real Win32 API.
+#include <memory>
+
 #include "platform/Platform.h"
 
 namespace platform::win32 {
@@ -41,18 +43,43 @@ class Win32Registry : public Registry {
                                          const std::wstring& value) override;
 };
 
+// For the user-interface thread: it keeps the zone's rules of each year it has converted.
 class Win32Clock : public Clock {
  public:
+  Win32Clock();
+  ~Win32Clock() override;
+  Win32Clock(const Win32Clock&) = delete;
+  Win32Clock& operator=(const Win32Clock&) = delete;
   DateTime LocalNow() override;
   std::optional<DateTime> ToLocal(FileTime utc) override;
   std::optional<FileTime> ToUtc(const DateTime& local) override;
   std::wstring TimeSeparator() override;
+
+ private:
+  class Zone;
+  std::unique_ptr<Zone> zone_;
 };
 
 class Win32Dialogs : public Dialogs {
  public:
   int ShowMessage(std::uintptr_t owner, const std::wstring& text, const std::wstring& caption,
                   unsigned flags) override;
+};
+
+// The user-interface thread's queue; made on that thread. Work from a worker is handed over
+// through a hidden message-only window, and the worker waits for it.
+class Win32Dispatcher : public Dispatcher {
+ public:
+  Win32Dispatcher();
+  ~Win32Dispatcher() override;
+  Win32Dispatcher(const Win32Dispatcher&) = delete;
+  Win32Dispatcher& operator=(const Win32Dispatcher&) = delete;
+  void ProcessMessages() override;
+  void RunOnUiThread(const std::function<void()>& work) override;
+
+ private:
+  class Receiver;
+  std::unique_ptr<Receiver> receiver_;
 };
 
 class Win32Process : public Process {

@@ -1,0 +1,29 @@
+# Shared by the scripts: where the builds live, messages, and clean-up at exit.
+# Source it first; the other pieces in this folder build on it.
+
+BRINDLOW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+# The official places; each can be moved (e.g. to build beside another build at once).
+: "${BRINDLOW_BUILD:=$BRINDLOW_ROOT/build}"
+: "${BRINDLOW_NATIVE_DIR:=$BRINDLOW_BUILD/native}"
+: "${BRINDLOW_WINDOWS_DIR:=$BRINDLOW_BUILD/windows}"
+: "${BRINDLOW_PREFIX:=$BRINDLOW_BUILD/wineprefix}"
+: "${BRINDLOW_JOBS:=$(nproc)}"
+
+log() { printf '==> %s\n' "$*" >&2; }
+die() {
+  printf 'error: %s\n' "$*" >&2
+  exit 1
+}
+
+# Steps to run when the script ends, however it ends; the last added runs first.
+_brindlow_cleanups=()
+on_exit() { _brindlow_cleanups+=("$1"); }
+_brindlow_run_cleanups() {
+  local i
+  for ((i = ${#_brindlow_cleanups[@]} - 1; i >= 0; i--)); do
+    eval "${_brindlow_cleanups[i]}" >/dev/null 2>&1 || true
+  done
+}
+trap _brindlow_run_cleanups EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM

@@ -1,0 +1,82 @@
+#include "browser/FileTypeInfo.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "browser/ListItemLayout.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+constexpr std::size_t kMaxTypeName = 80;
+constexpr std::uint32_t kAttrReparsePoint = 0x400;
+// No name holds a backslash, so no extension key can be this.
+const wchar_t* const kFolderKey = L"\\";
+
+// File types whose icon comes from the file itself (its resources, its target or an icon
+// handler), so two files of the type can look different. Upper case, sorted.
+constexpr std::array<std::wstring_view, 16> kOwnIconExtensions = {
+    L"ANI", L"APPREF-MS",          L"CPL", L"CUR",    L"EXE", L"ICL",
+    L"ICO", L"LIBRARY-MS",         L"LNK", L"MSC",    L"MSI", L"PIF",
+    L"SCR", L"SEARCHCONNECTOR-MS", L"URL", L"WEBSITE"};
+static_assert(std::is_sorted(kOwnIconExtensions.begin(), kOwnIconExtensions.end()));
+
+std::wstring Extension(const std::wstring& name) {
+  const std::size_t dot = name.find_last_of(L'.');
+  return dot == std::wstring::npos ? std::wstring() : name.substr(dot + 1);
+}
+
+// A folder shows a look of its own through desktop.ini (honoured only on read-only or
+// system folders), as a shell junction ("name.{class id}") or through what it points to.
+bool MayHaveOwnLook(const platform::DirEntry& folder) {
+  constexpr std::uint32_t kCustomisable =
+      platform::kAttrReadOnly | platform::kAttrSystem | kAttrReparsePoint;
+  return (folder.attributes & kCustomisable) != 0 ||
+         (!folder.name.empty() && folder.name.back() == L'}');
+}
+
+}  // namespace
+
+void FileTypeInfo::Note(const platform::DirEntry& entry) {
+  if ((entry.attributes & platform::kAttrDirectory) != 0 && MayHaveOwnLook(entry)) {
+    ownLookFolders_.insert(entry.name);
+  }
+}
+
+std::wstring FileTypeInfo::SharedKey(const ui::ListItem& item) const {
+  const bool isDir =
+      item.subItems.size() > listitem::kKind && item.subItems[listitem::kKind] == listitem::kDir;
+  if (isDir) return ownLookFolders_.count(item.caption) != 0 ? std::wstring() : kFolderKey;
+  // As written: the type name of an unknown extension can show its letter case.
+  const std::wstring extension = Extension(item.caption);
+  const std::wstring upper = platform::UpperCase(extension);
+  if (std::binary_search(kOwnIconExtensions.begin(), kOwnIconExtensions.end(),
+                         std::wstring_view(upper))) {
+    return {};
+  }
+  return L"." + extension;
+}
+
+std::optional<platform::ShellFileInfo> FileTypeInfo::Lookup(const ui::ListItem& item) {
+  const std::wstring key = SharedKey(item);
+  if (!key.empty()) {
+    if (auto known = shared_.find(key); known != shared_.end()) return known->second;
+  }
+  auto info = shell_.GetFileInfo(folder_ + item.caption);
+  // Without an answer nothing is remembered: the next entry of the kind asks again.
+  if (info && !key.empty()) shared_.emplace(key, *info);
+  return info;
+}
+
+void FileTypeInfo::Resolve(ui::ListItem& item) noexcept {
+  try {
+    const auto info = Lookup(item);
+    if (!info) return;
+    if (item.subItems.size() < listitem::kCount) item.subItems.resize(listitem::kCount);
+    item.imageIndex = info->iconIndex;
+    item.subItems[listitem::kType] = info->typeName.substr(0, kMaxTypeName);
+  } catch (...) {
+    // Out of memory: the item stays without icon and type, as when the shell fails.
+  }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+#include "platform/ui/ListView.h"
+
+// The shell's type name and icon of the items of one listing, asked only when an item is
+// first shown. Where the shell's answer can depend on nothing but the extension, entries
+// share the answer for the first of them; files that carry their own icon and folders that
+// can be customised are asked about one by one.
+class FileTypeInfo {
+ public:
+  FileTypeInfo(platform::Shell& shell, std::wstring folder)
+      : shell_(shell), folder_(std::move(folder)) {}
+
+  // Remembers what a listed item does not show: whether a folder may look like no other.
+  void Note(const platform::DirEntry& entry);
+  // Sets the image index and the type text of an item of this listing; without an answer
+  // from the shell, no icon and an empty type.
+  void Resolve(ui::ListItem& item) noexcept;
+
+  // A resolver for the list view that shares this object.
+  static std::function<void(ui::ListItem&)> Resolver(std::shared_ptr<FileTypeInfo> info) {
+    return [info = std::move(info)](ui::ListItem& item) { info->Resolve(item); };
+  }
+
+ private:
+  // The key under which the answer for an item is shared: "." and the extension for
+  // files, a backslash for folders; empty when the item must be asked about on its own.
+  [[nodiscard]] std::wstring SharedKey(const ui::ListItem& item) const;
+  std::optional<platform::ShellFileInfo> Lookup(const ui::ListItem& item);
+
+  platform::Shell& shell_;
+  std::wstring folder_;  // ends with a backslash
+  std::unordered_set<std::wstring> ownLookFolders_;
+  std::unordered_map<std::wstring, platform::ShellFileInfo> shared_;
+};

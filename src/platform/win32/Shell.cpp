@@ -1,0 +1,46 @@
+#include <windows.h>
+// The shell's headers build on <windows.h>.
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <iterator>
+
+#include "platform/win32/Services.h"
+
+namespace platform::win32 {
+
+std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
+  SHFILEINFOW info = {};
+  if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_TYPENAME) ==
+      0) {
+    return std::nullopt;
+  }
+  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
+  return ShellFileInfo{info.szTypeName, info.iIcon};
+}
+
+std::uintptr_t Win32Shell::SystemImageList(bool small) {
+  SHFILEINFOW info = {};
+  // The system's own list: shared by every process, never to be destroyed.
+  return static_cast<std::uintptr_t>(SHGetFileInfoW(
+      L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0)));
+}
+
+void Win32Shell::Open(std::uintptr_t ownerWindow, const std::wstring& file,
+                      const std::wstring& directory) {
+  ShellExecuteW(reinterpret_cast<HWND>(ownerWindow), nullptr, file.c_str(), L"", directory.c_str(),
+                SW_SHOW);
+}
+
+void Win32Shell::NotifyAssociationsChanged() {
+  SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
+void Win32Shell::RefreshDesktop() {
+  constexpr WPARAM kRefreshCommand = 0xA065;
+  if (HWND desktop = FindWindowW(L"Progman", L"Program Manager")) {
+    SendMessageW(desktop, WM_COMMAND, kRefreshCommand, 0);
+  }
+}
+
+}  // namespace platform::win32

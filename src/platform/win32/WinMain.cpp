@@ -1,0 +1,58 @@
+// The program's entry: the Win32 services, handed to the application.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/Program.h"
+#include "platform/win32/Services.h"
+#include "platform/win32/ui/Win32FormHost.h"
+
+namespace {
+
+// The shell's calls need a single-threaded COM apartment on the user-interface thread.
+class ComApartment {
+ public:
+  ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (initialized_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+  const ComApartment com;
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                           ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                           ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  namespace win32 = platform::win32;
+  win32::Win32FileSystem files;
+  win32::Win32Volumes volumes;
+  win32::Win32Shell shell;
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Dialogs dialogs;
+  win32::Win32Dispatcher dispatcher;
+  win32::Win32Process process;
+  win32::Win32VersionResources versions;
+  // Declared before the application: the forms give their windows back to it as they go.
+  win32::Win32FormHost forms;
+  platform::Services services{files,   volumes,    shell,   registry, clock,
+                              dialogs, dispatcher, process, versions, forms};
+  try {
+    Application application(services);
+    return application.Run();
+  } catch (...) {
+    // A failure that no handler caught ends the program quietly rather than abnormally.
+    return 1;
+  }
+}

@@ -1,0 +1,35 @@
+#include "platform/win32/ui/Backgrounds.h"
+
+#include <uxtheme.h>
+
+#include <algorithm>
+
+namespace platform::win32 {
+
+void PaintParentBackground(HWND window, HDC dc) {
+  RECT client;
+  GetClientRect(window, &client);
+  if (FAILED(DrawThemeParentBackground(window, dc, &client))) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  }
+}
+
+HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  if (brush_ != nullptr) return brush_.get();
+  RECT client;
+  GetClientRect(control, &client);
+  UniqueDc memory(CreateCompatibleDC(dc));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
+                                             std::max<LONG>(client.bottom, 1)));
+  if (memory == nullptr || bitmap == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+  {
+    const Selected selected(memory.get(), bitmap.get());
+    PaintParentBackground(control, memory.get());
+  }
+  brush_.reset(CreatePatternBrush(bitmap.get()));
+  bitmap_ = std::move(bitmap);
+  return brush_ != nullptr ? brush_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,64 @@
+#include "platform/ui/Controls.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/Layout.h"
+#include "platform/win32/ui/Backgrounds.h"
+#include "platform/win32/ui/ButtonPictures.h"
+#include "platform/win32/ui/Peers.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// A push button; with a picture it shows the picture, centred, instead of its caption.
+class ButtonPeer : public SurfacePeer {
+ public:
+  ButtonPeer(ui::Control& control, FormWindow& form)
+      : SurfacePeer(control, form), button_(static_cast<ui::Button&>(control)) {}
+
+  std::optional<LRESULT> Command(WORD code) override {
+    if (code != BN_CLICKED) return std::nullopt;
+    button_.Click();
+    return 0;
+  }
+
+ protected:
+  [[nodiscard]] Native Describe() const override {
+    return {WC_BUTTONW,
+            static_cast<DWORD>(BS_PUSHBUTTON | WS_TABSTOP | (HasPicture() ? BS_ICON : 0))};
+  }
+
+  void Mirror(ui::Aspect aspect) override {
+    if (aspect == ui::Aspect::Text) {
+      SetWindowTextW(Hwnd(), button_.Caption().c_str());
+    } else if (aspect == ui::Aspect::Images && HasPicture()) {
+      UniqueIcon previous = std::move(picture_);
+      picture_ = MakePicture();
+      SendMessageW(Hwnd(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture_.get()));
+    }
+  }
+
+ private:
+  [[nodiscard]] bool HasPicture() const {
+    return button_.Images() != nullptr && button_.ImageIndex() >= 0;
+  }
+
+  [[nodiscard]] UniqueIcon MakePicture() const {
+    const ui::ImageList& images = *button_.Images();
+    if (images.SharedHandle() != 0) {
+      return UniqueIcon(ImageList_GetIcon(reinterpret_cast<HIMAGELIST>(images.SharedHandle()),
+                                          button_.ImageIndex(), ILD_TRANSPARENT));
+    }
+    return MakeToolbarPicture(button_.ImageIndex(), ui::Scale(images.Size(), Dpi()));
+  }
+
+  ui::Button& button_;
+  UniqueIcon picture_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeButtonPeer(ui::Control& control, FormWindow& form) {
+  return std::make_unique<ButtonPeer>(control, form);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,261 @@
+#include "platform/win32/ui/FormWindow.h"
+
+#include <algorithm>
+
+#include "platform/ui/Layout.h"
+#include "platform/win32/ui/Dpi.h"
+#include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/Routing.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"BrindlowForm";
+constexpr wchar_t kFormProperty[] = L"Brindlow.Form";
+constexpr int kFirstControlId = 100;
+
+// Hides the window on every way out of the close handlers.
+class HideOnExit {
+ public:
+  explicit HideOnExit(HWND window) : window_(window) {}
+  ~HideOnExit() {
+    if (IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
+  }
+  HideOnExit(const HideOnExit&) = delete;
+  HideOnExit& operator=(const HideOnExit&) = delete;
+
+ private:
+  HWND window_;
+};
+
+bool IsDescendant(HWND parent, HWND window) {
+  return window != nullptr && IsChild(parent, window);
+}
+
+}  // namespace
+
+FormWindow::~FormWindow() {
+  alive_ = false;
+  for (auto& peer : peers_) peer->Detach();
+  if (form_.GetPeer() == this) form_.AttachPeer(nullptr);
+  // The tooltip and the controls' windows go with the form's window.
+  hwnd_.reset();
+}
+
+FormWindow* FormWindow::Of(HWND window) {
+  return window == nullptr ? nullptr : static_cast<FormWindow*>(GetPropW(window, kFormProperty));
+}
+
+void FormWindow::Create(HWND owner) {
+  static const ATOM registered = [] {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    return RegisterClassExW(&wc);
+  }();
+  (void)registered;
+
+  const DWORD style =
+      WS_CLIPCHILDREN |
+      (form_.Sizeable() ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
+  const DWORD exStyle = WS_EX_CONTROLPARENT | (form_.Sizeable() ? 0 : WS_EX_DLGMODALFRAME);
+  CreateWindowExW(exStyle, kFormClass, form_.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
+  HWND window = hwnd_.get();
+  if (window == nullptr) return;
+
+  dpi_ = WindowDpi(window);
+  tips_.Create(window);
+  CreatePeers(form_, window);
+  form_.AttachPeer(this);
+
+  const ui::Size design = form_.DesignClientSize();
+  const RECT outer = OuterRect(
+      {0, 0, ui::Scale(design.width, dpi_), ui::Scale(design.height, dpi_)}, style, exStyle, dpi_);
+  const ui::Size size{outer.right - outer.left, outer.bottom - outer.top};
+  const ui::Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                         GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                         GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const ui::Point origin = ui::CentredOrigin(desktop, size);
+  SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Relayout();
+}
+
+void FormWindow::CreatePeers(ui::Control& parent, HWND parentWindow) {
+  for (ui::Control* child : parent.Children()) {
+    const PeerMaker maker = MakerFor(child->GetKind());
+    if (maker == nullptr) continue;
+    std::unique_ptr<WindowPeer> peer = maker(*child, *this);
+    peer->Create(parentWindow, kFirstControlId + static_cast<int>(peers_.size()));
+    HWND window = peer->Hwnd();
+    const bool container = peer->IsContainer();
+    peers_.push_back(std::move(peer));
+    if (container && window != nullptr) CreatePeers(*child, window);
+  }
+}
+
+void FormWindow::Open(HWND modalOwner) {
+  modalOwner_ = modalOwner;
+  open_ = true;
+  ShowWindow(hwnd_.get(), SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_.get());
+  UpdateWindow(hwnd_.get());
+  form_.Shown();
+}
+
+HFONT FormWindow::FontFor(const ui::Control& control) {
+  return fonts_.Get(control.EffectiveFont(), dpi_);
+}
+
+void FormWindow::Relayout() {
+  HWND window = hwnd_.get();
+  if (window == nullptr || IsIconic(window)) return;
+  RECT client;
+  GetClientRect(window, &client);
+  for (const ui::Placement& placed : ui::LayoutForm(form_, {client.right, client.bottom}, dpi_)) {
+    if (auto* peer = dynamic_cast<WindowPeer*>(placed.control->GetPeer())) peer->Place(placed.rect);
+  }
+}
+
+void FormWindow::RefreshFonts(const ui::Control& from) {
+  for (ui::Control* child : from.Children()) {
+    if (auto* peer = dynamic_cast<WindowPeer*>(child->GetPeer())) peer->RefreshFont();
+    RefreshFonts(*child);
+  }
+}
+
+void FormWindow::Update(ui::Aspect aspect) {
+  HWND window = hwnd_.get();
+  if (window == nullptr) return;
+  switch (aspect) {
+    case ui::Aspect::Text:
+      SetWindowTextW(window, form_.Caption().c_str());
+      break;
+    case ui::Aspect::Visible:
+      if (!form_.Visible() && IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+      break;
+    case ui::Aspect::Font:
+      RefreshFonts(form_);
+      break;
+    case ui::Aspect::Focus:
+      RestoreFocus();
+      break;
+    default:
+      break;
+  }
+}
+
+void FormWindow::CloseRequested() {
+  const HideOnExit hide(hwnd_.get());
+  // The owner comes back before this window hides, so that it is the one activated.
+  if (modalOwner_ != nullptr) EnableWindow(modalOwner_, TRUE);
+  modalOwner_ = nullptr;
+  if (!open_) return;
+  open_ = false;
+  form_.Closed();
+}
+
+void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  fonts_.Clear();
+  for (auto& peer : peers_) peer->DpiChanged();
+  if (suggested != nullptr) {
+    SetWindowPos(hwnd_.get(), nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Relayout();
+}
+
+void FormWindow::RestoreFocus() {
+  HWND window = hwnd_.get();
+  HWND target = lastFocus_;
+  if (!IsDescendant(window, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+    target = GetNextDlgTabItem(window, nullptr, FALSE);
+  }
+  if (target != nullptr) SetFocus(target);
+}
+
+std::optional<LRESULT> FormWindow::Own(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) Relayout();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      const ui::Size minimum = form_.MinimumSize();
+      auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
+      info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, ui::Scale(minimum.width, dpi_));
+      info.ptMinTrackSize.y =
+          std::max<LONG>(info.ptMinTrackSize.y, ui::Scale(minimum.height, dpi_));
+      return 0;
+    }
+    case WM_DPICHANGED:
+      ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_CLOSE:
+      CloseRequested();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (IsDescendant(hwnd_.get(), focus)) lastFocus_ = focus;
+      }
+      return std::nullopt;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = hwnd_.get();
+  std::optional<LRESULT> result;
+  if (alive_) result = RouteFromChild(window, message, wParam, lParam);
+  if (!result && alive_) result = Own(message, wParam, lParam);
+  const LRESULT answer = result ? *result : DefWindowProcW(window, message, wParam, lParam);
+  if (!alive_) return answer;
+  auto handler = form_.messageHandlers.find(message);
+  if (handler != form_.messageHandlers.end()) {
+    try {
+      handler->second(static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
+    } catch (...) {
+      // The message has been answered already; the handler's failure changes nothing.
+    }
+  }
+  return answer;
+}
+
+LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (message == WM_NCCREATE) {
+      auto* self =
+          static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      SetPropW(window, kFormProperty, self);
+      self->hwnd_.reset(window);
+    }
+    FormWindow* self = Of(window);
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+      RemovePropW(window, kFormProperty);
+      self->open_ = false;
+      (void)self->hwnd_.release();
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+  } catch (...) {
+    // No failure crosses the window procedure.
+    return 0;
+  }
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/Layout.h"
+#include "platform/win32/ui/Backgrounds.h"
+#include "platform/win32/ui/Peers.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// A group box; the controls of the group are windows inside it. It is painted here, so
+// that its caption keeps the group's own font (bold) whatever the visual style says.
+class GroupBoxPeer : public SurfacePeer {
+ public:
+  GroupBoxPeer(ui::Control& control, FormWindow& form)
+      : SurfacePeer(control, form), box_(static_cast<ui::GroupBox&>(control)) {}
+  [[nodiscard]] bool IsContainer() const override { return true; }
+
+ protected:
+  [[nodiscard]] Native Describe() const override {
+    return {WC_BUTTONW, BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+  }
+  void Mirror(ui::Aspect aspect) override {
+    if (aspect == ui::Aspect::Text) {
+      SetWindowTextW(Hwnd(), box_.Caption().c_str());
+      InvalidateRect(Hwnd(), nullptr, TRUE);
+    }
+  }
+
+  std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_ERASEBKGND:
+        // The panel shows through everywhere but the frame and the caption.
+        PaintParentBackground(Hwnd(), reinterpret_cast<HDC>(wParam));
+        return 1;
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Hwnd(), &paint);
+        Paint(dc);
+        EndPaint(Hwnd(), &paint);
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+      case WM_ENABLE:
+      case WM_SETTEXT: {
+        const LRESULT result = DefSubclassProc(Hwnd(), message, wParam, lParam);
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+        return result;
+      }
+      default:
+        return SurfacePeer::OwnMessage(message, wParam, lParam);
+    }
+  }
+
+ private:
+  void Paint(HDC dc) const {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const Selected font(dc, Font());
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    const std::wstring& caption = box_.Caption();
+    RECT text{ui::Scale(8, Dpi()), 0, client.right, metrics.tmHeight};
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    const bool enabled = IsWindowEnabled(Hwnd()) != FALSE;
+
+    RECT frame = client;
+    frame.top += metrics.tmHeight / 2;
+    const int saved = SaveDC(dc);
+    if (!caption.empty()) {
+      ExcludeClipRect(dc, text.left - 2, text.top, text.right + 2, text.bottom);
+    }
+    HTHEME theme = OpenThemeData(Hwnd(), L"BUTTON");
+    if (theme != nullptr) {
+      DrawThemeBackground(theme, dc, BP_GROUPBOX, enabled ? GBS_NORMAL : GBS_DISABLED, &frame,
+                          nullptr);
+      CloseThemeData(theme);
+    } else {
+      DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    }
+    RestoreDC(dc, saved);
+
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_NOPREFIX);
+  }
+
+  ui::GroupBox& box_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeGroupBoxPeer(ui::Control& control, FormWindow& form) {
+  return std::make_unique<GroupBoxPeer>(control, form);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,252 @@
+#include <algorithm>
+#include <string>
+
+#include "platform/ui/ImageList.h"
+#include "platform/ui/Layout.h"
+#include "platform/ui/ListView.h"
+#include "platform/win32/ui/Peers.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// Marks the changes the peer itself pushes into the control, so they are not echoed back.
+class Pushing {
+ public:
+  explicit Pushing(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+  ~Pushing() { flag_ = previous_; }
+  Pushing(const Pushing&) = delete;
+  Pushing& operator=(const Pushing&) = delete;
+
+ private:
+  bool& flag_;
+  bool previous_;
+};
+
+// The file list: a virtual report list whose rows are read from the model only when drawn.
+class ListViewPeer : public WindowPeer {
+ public:
+  ListViewPeer(ui::Control& control, FormWindow& form)
+      : WindowPeer(control, form), list_(static_cast<ui::ListView&>(control)) {}
+
+  std::optional<LRESULT> Notify(NMHDR& header) override {
+    switch (header.code) {
+      case LVN_GETDISPINFOW:
+        FillRow(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+        return 0;
+      case LVN_ITEMCHANGED:
+        ItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
+        return 0;
+      case LVN_ODSTATECHANGED:
+        RangeChanged(reinterpret_cast<const NMLVODSTATECHANGE&>(header));
+        return 0;
+      case NM_CLICK:
+        list_.UserClick();
+        return 0;
+      case NM_DBLCLK:
+        list_.UserDblClick();
+        return 0;
+      case LVN_COLUMNCLICK:
+        list_.UserColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+        return 0;
+      default:
+        return std::nullopt;
+    }
+  }
+
+ protected:
+  [[nodiscard]] Native Describe() const override {
+    return {WC_LISTVIEWW,
+            LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP,
+            WS_EX_CLIENTEDGE};
+  }
+
+  void Created() override {
+    constexpr DWORD kExtended = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
+    SendMessageW(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
+  }
+
+  void Mirror(ui::Aspect aspect) override {
+    switch (aspect) {
+      case ui::Aspect::Columns:
+        MirrorColumns();
+        break;
+      case ui::Aspect::Images:
+        MirrorImages();
+        break;
+      case ui::Aspect::Items:
+        MirrorCount();
+        MirrorSelection();
+        break;
+      case ui::Aspect::Selection:
+        MirrorSelection();
+        break;
+      case ui::Aspect::Scroll:
+        if (list_.ScrollTarget() >= 0) {
+          SendMessageW(Hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(list_.ScrollTarget()), TRUE);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+
+  std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY) {
+      auto& header = *reinterpret_cast<NMHEADERW*>(lParam);
+      if (header.hdr.hwndFrom == ListView_GetHeader(Hwnd())) return HeaderNotify(header);
+    }
+    // Scrolling stays the list view's own: it repaints only what the scroll uncovers.
+    return WindowPeer::OwnMessage(message, wParam, lParam);
+  }
+
+ private:
+  void FillRow(LVITEMW& shown) {
+    if (shown.iItem < 0 || static_cast<size_t>(shown.iItem) >= list_.Count()) return;
+    const ui::ListItem& item = list_.Item(static_cast<size_t>(shown.iItem));
+    if ((shown.mask & LVIF_TEXT) != 0 && shown.pszText != nullptr && shown.cchTextMax > 0) {
+      static const std::wstring kNone;
+      const auto sub = static_cast<size_t>(shown.iSubItem);
+      const std::wstring& text = sub == 0                         ? item.caption
+                                 : sub - 1 < item.subItems.size() ? item.subItems[sub - 1]
+                                                                  : kNone;
+      lstrcpynW(shown.pszText, text.c_str(), shown.cchTextMax);
+    }
+    if ((shown.mask & LVIF_IMAGE) != 0) shown.iImage = item.imageIndex;
+  }
+
+  void ItemChanged(const NMLISTVIEW& change) {
+    if (pushing_ || (change.uChanged & LVIF_STATE) == 0) return;
+    if (change.iItem >= 0 && (change.uNewState & ~change.uOldState & LVIS_FOCUSED) != 0) {
+      list_.UserFocus(change.iItem);
+    }
+    if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) == 0) return;
+    const bool now = (change.uNewState & LVIS_SELECTED) != 0;
+    // Item -1 stands for all items at once.
+    if (change.iItem < 0) {
+      list_.UserSelectAll(now);
+    } else {
+      list_.UserSelect(static_cast<size_t>(change.iItem), now);
+    }
+  }
+
+  void RangeChanged(const NMLVODSTATECHANGE& change) {
+    if (pushing_ || ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) == 0) return;
+    const bool now = (change.uNewState & LVIS_SELECTED) != 0;
+    const int last = std::min(change.iTo, static_cast<int>(list_.Count()) - 1);
+    for (int i = std::max(change.iFrom, 0); i <= last; ++i) {
+      if (list_.IsSelected(static_cast<size_t>(i)) != now)
+        list_.UserSelect(static_cast<size_t>(i), now);
+    }
+  }
+
+  void MirrorCount() {
+    const Pushing pushing(pushing_);
+    const auto count = static_cast<int>(list_.Count());
+    // The same count is a reorder or a changed text: the rows are redrawn where they stand.
+    const LPARAM flags = count == shownCount_ ? LVSICF_NOSCROLL : 0;
+    SendMessageW(Hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags);
+    shownCount_ = count;
+  }
+
+  void MirrorSelection() {
+    const Pushing pushing(pushing_);
+    auto setState = [&](int index, UINT state, UINT mask) {
+      LVITEMW item = {};
+      item.stateMask = mask;
+      item.state = state;
+      SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item));
+    };
+    // Clear what the control has selected and the model has not, then select the rest.
+    for (int i = -1; (i = static_cast<int>(SendMessageW(
+                          Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;) {
+      if (static_cast<size_t>(i) >= list_.Count() || !list_.IsSelected(static_cast<size_t>(i))) {
+        setState(i, 0, LVIS_SELECTED);
+      }
+    }
+    for (size_t i = 0; i < list_.Count(); ++i) {
+      if (list_.IsSelected(i)) setState(static_cast<int>(i), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (list_.Focused() >= 0) {
+      setState(list_.Focused(), LVIS_FOCUSED, LVIS_FOCUSED);
+    } else {
+      setState(-1, 0, LVIS_FOCUSED);
+    }
+  }
+
+  void MirrorColumns() {
+    const Pushing pushing(pushing_);
+    HWND header = ListView_GetHeader(Hwnd());
+    auto existing = static_cast<size_t>(std::max(0, Header_GetItemCount(header)));
+    const auto& columns = list_.Columns();
+    for (size_t i = 0; i < columns.size(); ++i) {
+      std::wstring caption = columns[i].caption;
+      LVCOLUMNW column = {};
+      column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+      column.fmt = columns[i].alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+      column.cx = ui::Scale(columns[i].width, Dpi());
+      column.pszText = caption.data();
+      SendMessageW(Hwnd(), i < existing ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, i,
+                   reinterpret_cast<LPARAM>(&column));
+    }
+    while (existing > columns.size()) SendMessageW(Hwnd(), LVM_DELETECOLUMN, --existing, 0);
+  }
+
+  void MirrorImages() {
+    auto handle = [](const ui::ImageList* images) {
+      return static_cast<LPARAM>(images != nullptr ? images->SharedHandle() : 0);
+    };
+    // Borrowed lists: LVS_SHAREIMAGELISTS keeps the control from destroying them.
+    SendMessageW(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, handle(list_.SmallImages()));
+    SendMessageW(Hwnd(), LVM_SETIMAGELIST, LVSIL_NORMAL, handle(list_.LargeImages()));
+  }
+
+  // Keeps a dragged column within its limits and tells the model its new width.
+  std::optional<LRESULT> HeaderNotify(NMHEADERW& header) {
+    const auto& columns = list_.Columns();
+    if (header.iItem < 0 || static_cast<size_t>(header.iItem) >= columns.size()) {
+      return std::nullopt;
+    }
+    const auto index = static_cast<size_t>(header.iItem);
+    const ui::ListColumn& column = columns[index];
+    switch (header.hdr.code) {
+      case HDN_BEGINTRACKW:
+      case HDN_BEGINTRACKA:
+        if (column.minWidth > 0 && column.minWidth == column.maxWidth) return TRUE;
+        break;
+      case HDN_ITEMCHANGINGW:
+      case HDN_ITEMCHANGINGA: {
+        if (header.pitem == nullptr || (header.pitem->mask & HDI_WIDTH) == 0) break;
+        const int wanted = header.pitem->cxy;
+        int allowed = wanted;
+        if (column.minWidth > 0) allowed = std::max(allowed, ui::Scale(column.minWidth, Dpi()));
+        if (column.maxWidth > 0) allowed = std::min(allowed, ui::Scale(column.maxWidth, Dpi()));
+        if (allowed == wanted) break;
+        SendMessageW(Hwnd(), LVM_SETCOLUMNWIDTH, index, allowed);
+        return TRUE;
+      }
+      case HDN_ITEMCHANGEDW:
+      case HDN_ITEMCHANGEDA:
+        if (!pushing_ && header.pitem != nullptr && (header.pitem->mask & HDI_WIDTH) != 0) {
+          list_.UserResizeColumn(index, MulDiv(header.pitem->cxy, USER_DEFAULT_SCREEN_DPI, Dpi()));
+        }
+        break;
+      default:
+        break;
+    }
+    return std::nullopt;
+  }
+
+  ui::ListView& list_;
+  int shownCount_ = -1;
+  bool pushing_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeListViewPeer(ui::Control& control, FormWindow& form) {
+  return std::make_unique<ListViewPeer>(control, form);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,64 @@
+// A tab control without tabs: a styled panel that holds other controls.
+#include <windows.h>
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include "platform/win32/ui/Peers.h"
+
+namespace platform::win32 {
+
+namespace {
+
+class TabControlPeer : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+  [[nodiscard]] bool IsContainer() const override { return true; }
+
+ protected:
+  [[nodiscard]] Native Describe() const override {
+    return {WC_TABCONTROLW, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+  }
+  void Mirror(ui::Aspect /*aspect*/) override {}
+
+  std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Hwnd(), &paint);
+        PaintPane(dc);
+        EndPaint(Hwnd(), &paint);
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        PaintPane(reinterpret_cast<HDC>(wParam));
+        return 0;
+      default:
+        return WindowPeer::OwnMessage(message, wParam, lParam);
+    }
+  }
+
+ private:
+  // The pane of a tab control over the whole window; with no tabs there is no tab row.
+  void PaintPane(HDC dc) const {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
+      DrawThemeBackground(theme, dc, TABP_PANE, 0, &client, nullptr);
+      CloseThemeData(theme);
+    } else {
+      DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeTabControlPeer(ui::Control& control, FormWindow& form) {
+  return std::make_unique<TabControlPeer>(control, form);
+}
+
+}  // namespace platform::win32

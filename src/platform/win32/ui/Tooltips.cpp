@@ -1,0 +1,29 @@
+#include "platform/win32/ui/Tooltips.h"
+
+#include <commctrl.h>
+
+namespace platform::win32 {
+
+void Tooltips::Create(HWND form) {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleW(nullptr),
+                             nullptr);
+}
+
+void Tooltips::Set(HWND control, const std::wstring& hint) {
+  if (tooltip_ == nullptr || control == nullptr) return;
+  std::wstring text = hint;
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text.data();
+  // Replacing the tool is simpler than asking whether it exists; removing an unknown one is
+  // harmless.
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!hint.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace platform::win32 {
+
+// The one tooltip control of a form, showing the hints of its controls.
+class Tooltips {
+ public:
+  void Create(HWND form);
+  // Shows `hint` over `control`; an empty hint removes the tip.
+  void Set(HWND control, const std::wstring& hint);
+
+ private:
+  // Owned by the form's window, which destroys it.
+  HWND tooltip_ = nullptr;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,131 @@
+#include "platform/win32/ui/WindowPeer.h"
+
+#include "platform/win32/ui/FormWindow.h"
+#include "platform/win32/ui/Routing.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr wchar_t kPeerProperty[] = L"Brindlow.Peer";
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+WindowPeer::~WindowPeer() {
+  Detach();
+}
+
+void WindowPeer::Detach() {
+  if (control_.GetPeer() == this) control_.AttachPeer(nullptr);
+}
+
+void WindowPeer::Create(HWND parent, int id) {
+  const Native native = Describe();
+  DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS;
+  if (control_.Visible()) style |= WS_VISIBLE;
+  hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, 0, 0, 0, 0, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr);
+  if (hwnd_ == nullptr) return;
+  SetPropW(hwnd_, kPeerProperty, this);
+  SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  control_.AttachPeer(this);
+  Created();
+  RefreshFont();
+  EnableWindow(hwnd_, control_.EffectivelyEnabled());
+  form_.Tips().Set(hwnd_, control_.Hint());
+  for (ui::Aspect aspect :
+       {ui::Aspect::Text, ui::Aspect::Images, ui::Aspect::Columns, ui::Aspect::Items,
+        ui::Aspect::Value, ui::Aspect::Selection, ui::Aspect::Panels}) {
+    Mirror(aspect);
+  }
+}
+
+WindowPeer* WindowPeer::Owning(HWND window, HWND stop) {
+  for (HWND w = window; w != nullptr && w != stop; w = GetParent(w)) {
+    if (auto* peer = static_cast<WindowPeer*>(GetPropW(w, kPeerProperty))) return peer;
+  }
+  return nullptr;
+}
+
+void WindowPeer::Update(ui::Aspect aspect) {
+  if (hwnd_ == nullptr) return;
+  switch (aspect) {
+    case ui::Aspect::Enabled:
+      EnableWindow(hwnd_, control_.EffectivelyEnabled());
+      break;
+    case ui::Aspect::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      form_.Relayout();
+      break;
+    case ui::Aspect::Bounds:
+      form_.Relayout();
+      break;
+    case ui::Aspect::Font:
+      RefreshFont();
+      form_.RefreshFonts(control_);
+      break;
+    case ui::Aspect::Focus:
+      if (IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_)) SetFocus(hwnd_);
+      break;
+    case ui::Aspect::Text:
+      form_.Tips().Set(hwnd_, control_.Hint());
+      break;
+    default:
+      break;
+  }
+  Mirror(aspect);
+}
+
+void WindowPeer::DpiChanged() {
+  RefreshFont();
+  Mirror(ui::Aspect::Images);
+  Mirror(ui::Aspect::Columns);
+  Mirror(ui::Aspect::Panels);
+}
+
+void WindowPeer::Place(const ui::Rect& rect) {
+  if (rect == placed_) return;
+  placed_ = rect;
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int WindowPeer::Dpi() const {
+  return form_.Dpi();
+}
+
+HFONT WindowPeer::Font() const {
+  return form_.FontFor(control_);
+}
+
+void WindowPeer::RefreshFont() {
+  if (HFONT font = Font()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsContainer()) return RouteFromChild(hwnd_, message, wParam, lParam);
+  return std::nullopt;
+}
+
+LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* peer = reinterpret_cast<WindowPeer*>(data);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    RemovePropW(window, kPeerProperty);
+    peer->hwnd_ = nullptr;
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  try {
+    if (peer->form_.Alive()) {
+      if (auto result = peer->OwnMessage(message, wParam, lParam)) return *result;
+    }
+  } catch (...) {
+    // Nothing may cross the window procedure; the control keeps its state.
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <optional>
+
+#include "platform/ui/Control.h"
+
+namespace platform::win32 {
+
+class FormWindow;
+
+// The native window of one control. It mirrors the model's state into the window, and the
+// parent routes the window's commands, notifications, colours and drawing back to it.
+class WindowPeer : public ui::Peer {
+ public:
+  WindowPeer(ui::Control& control, FormWindow& form) : control_(control), form_(form) {}
+  ~WindowPeer() override;
+  WindowPeer(const WindowPeer&) = delete;
+  WindowPeer& operator=(const WindowPeer&) = delete;
+
+  // Creates the window inside `parent` and shows the model's whole state in it.
+  void Create(HWND parent, int id);
+  [[nodiscard]] HWND Hwnd() const { return hwnd_; }
+  [[nodiscard]] ui::Control& Control() const { return control_; }
+  [[nodiscard]] FormWindow& Form() const { return form_; }
+  // The model no longer hears from this window, nor it from the model.
+  void Detach();
+
+  // Containers hold the windows of their child controls.
+  [[nodiscard]] virtual bool IsContainer() const { return false; }
+
+  void Update(ui::Aspect aspect) final;
+  // The window's DPI changed: fonts, pictures and sizes are rebuilt.
+  virtual void DpiChanged();
+  void RefreshFont();
+  // Puts the window where the layout says (device pixels, relative to the parent).
+  virtual void Place(const ui::Rect& rect);
+
+  // What the parent routes back to the child's own peer; nullopt leaves it to the default.
+  virtual std::optional<LRESULT> Command(WORD /*code*/) { return std::nullopt; }
+  virtual std::optional<LRESULT> Notify(NMHDR& /*header*/) { return std::nullopt; }
+  virtual std::optional<LRESULT> ColorMessage(UINT /*message*/, HDC /*dc*/) { return std::nullopt; }
+  virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  // `screen` is (-1, -1) when the menu key asked for it.
+  virtual bool ContextMenu(POINT /*screen*/) { return false; }
+
+  // The peer whose window is `window` or its nearest ancestor below `stop`.
+  static WindowPeer* Owning(HWND window, HWND stop);
+
+ protected:
+  struct Native {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle = 0;
+  };
+  [[nodiscard]] virtual Native Describe() const = 0;
+  // The window exists; called before the model's state is mirrored into it.
+  virtual void Created() {}
+  // Mirrors the kind's own state; called with every aspect once after creation.
+  virtual void Mirror(ui::Aspect aspect) = 0;
+  // Messages to the window itself, before its class's procedure.
+  virtual std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  [[nodiscard]] int Dpi() const;
+  [[nodiscard]] HFONT Font() const;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+
+  ui::Control& control_;
+  FormWindow& form_;
+  HWND hwnd_ = nullptr;
+  ui::Rect placed_{-1, -1, -1, -1};
+};
+
+}  // namespace platform::win32

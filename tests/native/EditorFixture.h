@@ -1,0 +1,105 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/Unit_Base.h"
+#include "platform/fake/FakeServices.h"
+
+namespace editor_test {
+
+using platform::DateTime;
+using platform::FileTime;
+using platform::fake::FakeClock;
+using platform::fake::FakeFileSystem;
+using platform::fake::FakePlatform;
+using platform::fake::ToFileTime;
+
+// Remembers every attribute word handed to the file system.
+class RecordingFiles : public FakeFileSystem {
+ public:
+  bool SetAttributes(const std::wstring& path, std::uint32_t attributes) override {
+    words.push_back(attributes);
+    return FakeFileSystem::SetAttributes(path, attributes);
+  }
+  std::vector<std::uint32_t> words;
+};
+
+// Lets a test act at one of the points where the program lets pending messages run.
+class HookedDispatcher : public platform::fake::FakeDispatcher {
+ public:
+  void ProcessMessages() override {
+    FakeDispatcher::ProcessMessages();
+    if (processed == runAt && hook) {
+      auto once = std::move(hook);
+      hook = nullptr;
+      once();
+    }
+  }
+  int runAt = 0;
+  std::function<void()> hook;
+};
+
+// The main window over fakes, in a zone with daylight saving time unless told otherwise.
+class Editor {
+ public:
+  // `other`, when given, stands in for the fake clock.
+  explicit Editor(FakeClock zone = FakeClock(), platform::Clock* other = nullptr)
+      : clock(zone), clockInUse_(other != nullptr ? other : &clock) {
+    rest.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
+    files.AddFolder(L"C:\\");
+  }
+  Editor(const Editor&) = delete;
+  Editor& operator=(const Editor&) = delete;
+
+  // Creates the window (which lists C:\), then lists `folder` as navigation does.
+  void Open(const std::wstring& folder) {
+    if (!form) form = std::make_unique<TForm1>(services, state);
+    form->cbPath->SetTextValue(folder);
+    form->AddFile(folder + L"*.*", 0x1FF);
+  }
+
+  ui::ListView& list() { return *form->ListViewAttributes; }
+
+  size_t IndexOf(const std::wstring& caption) {
+    for (size_t i = 0; i < list().Count(); ++i) {
+      if (list().Item(i).caption == caption) return i;
+    }
+    throw std::out_of_range("not listed");
+  }
+
+  [[nodiscard]] std::vector<bool> Boxes() const {
+    return {form->CheckBox_ReadOnly->Checked(), form->CheckBox_Hide->Checked(),
+            form->CheckBox_System->Checked(), form->CheckBox_Archive->Checked()};
+  }
+
+  // The user picks a date and a time of day, then presses "Изменить".
+  void PickAndApply(const DateTime& date, int hour, int minute) {
+    form->DatePicker1->UserChange(date);
+    form->TimePicker1->UserChange({2000, 1, 1, hour, minute, 0, 0});
+    form->Button_DateTime->Click();
+  }
+
+  const std::wstring& Cell(const std::wstring& caption) {
+    return list().Item(IndexOf(caption)).subItems.at(1);
+  }
+
+  RecordingFiles files;
+  FakeClock clock;
+
+ private:
+  platform::Clock* clockInUse_;
+
+ public:
+  HookedDispatcher dispatcher;
+  FakePlatform rest;
+  platform::Services services{files,        rest.volumes, rest.shell,   rest.registry, *clockInUse_,
+                              rest.dialogs, dispatcher,   rest.process, rest.versions, rest.forms};
+  ProcessState state;
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace editor_test

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ListingWin32Support.h"
+#include "WindowTestSupport.h"
+
+namespace {
+
+using listing_test::RealBrowser;
+using listing_test::TempFolder;
+
+FILETIME Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
+  const SYSTEMTIME t = {year, month, 0, day, hour, minute, 0, 0};
+  FILETIME f;
+  SystemTimeToFileTime(&t, &f);
+  return f;
+}
+
+void MakeFile(const std::wstring& path, DWORD size, DWORD attributes = FILE_ATTRIBUTE_NORMAL,
+              const FILETIME* written = nullptr) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot make the test file";
+  const std::string bytes(size, 'x');
+  DWORD done = 0;
+  WriteFile(file, bytes.data(), size, &done, nullptr);
+  if (written != nullptr) SetFileTime(file, nullptr, nullptr, written);
+  CloseHandle(file);
+  SetFileAttributesW(path.c_str(), attributes);
+}
+
+void MakeFolder(const std::wstring& path, const FILETIME* written = nullptr) {
+  CreateDirectoryW(path.c_str(), nullptr);
+  if (written == nullptr) return;
+  HANDLE folder = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  SetFileTime(folder, nullptr, nullptr, written);
+  CloseHandle(folder);
+}
+
+std::wstring SystemFile(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + name;
+}
+
+class RealListing : public testing::Test {
+ protected:
+  void List() {
+    browser.form.cbPath->SetTextValue(temp.Path());
+    browser.form.AddFile(temp.Path() + L"*.*", 0x1FF);
+  }
+
+  ui::ListView& list() { return *browser.form.ListViewAttributes; }
+
+  const ui::ListItem& Shown(const std::wstring& caption) {
+    for (size_t i = 0; i < list().Count(); ++i) {
+      if (list().Item(i).caption == caption) return list().Item(i);
+    }
+    throw std::out_of_range("not listed");
+  }
+
+  window_test::GuiScope gui;
+  TempFolder temp;
+  RealBrowser browser;
+};
+
+// Runs with TZ=Europe/Berlin: one hour ahead of UTC in winter, two in summer.
+TEST_F(RealListing, ShowsTheFolderAsTheFileSystemHoldsIt) {
+  const FILETIME summer = Utc(2023, 7, 1, 10, 30);
+  const FILETIME winter = Utc(2023, 1, 15, 10, 30);
+  MakeFolder(temp.Path() + L"a", &summer);
+  MakeFolder(temp.Path() + L"b");
+  MakeFile(temp.Path() + L"x.txt", 2048, FILE_ATTRIBUTE_NORMAL, &summer);
+  MakeFile(temp.Path() + L"y.bin", 0);
+  MakeFile(temp.Path() + L"z.dat", 500, FILE_ATTRIBUTE_NORMAL, &winter);
+  MakeFile(temp.Path() + L"hidden.txt", 700, FILE_ATTRIBUTE_HIDDEN);
+  MakeFile(temp.Path() + L"system.txt", 1536, FILE_ATTRIBUTE_SYSTEM);
+
+  List();
+
+  std::vector<std::wstring> order;
+  for (size_t i = 0; i < list().Count(); ++i) order.push_back(list().Item(i).caption);
+  ASSERT_EQ(order.size(), 7u);
+  EXPECT_EQ(std::set<std::wstring>(order.begin(), order.begin() + 3),
+            (std::set<std::wstring>{L"a", L"b", L"y.bin"}));
+  EXPECT_EQ(order[3], L"hidden.txt");
+  EXPECT_EQ(std::set<std::wstring>(order.begin() + 4, order.begin() + 6),
+            (std::set<std::wstring>{L"system.txt", L"x.txt"}));
+  EXPECT_EQ(order[6], L"z.dat");
+
+  struct Expected {
+    const wchar_t* caption;
+    const wchar_t* modified;  // null: not checked
+    const wchar_t* size;
+    const wchar_t* kind;
+  };
+  for (const Expected& e :
+       {Expected{L"a", L"01.07.2023 12:30", L"", L"dir"}, Expected{L"b", nullptr, L"", L"dir"},
+        Expected{L"x.txt", L"01.07.2023 12:30", L"2 kB", L"file"},
+        Expected{L"y.bin", nullptr, L"", L"file"},
+        Expected{L"z.dat", L"15.01.2023 11:30", L"500 B", L"file"},
+        Expected{L"hidden.txt", nullptr, L"1 kB", L"file"},
+        Expected{L"system.txt", nullptr, L"2 kB", L"file"}}) {
+    const ui::ListItem& item = Shown(e.caption);
+    if (e.modified != nullptr) {
+      EXPECT_EQ(item.subItems[1], e.modified) << e.caption;
+    }
+    EXPECT_EQ(item.subItems[2], e.size) << e.caption;
+    EXPECT_EQ(item.subItems[3], e.kind) << e.caption;
+    EXPECT_FALSE(item.subItems[0].empty()) << e.caption << " has a type name";
+    EXPECT_GE(item.imageIndex, 0) << e.caption << " has an icon";
+  }
+  EXPECT_EQ(list().Selected(), 0);
+  EXPECT_EQ(browser.form.StatusBar1->Panels()[0].text, L"Элементов:  7");
+}
+
+// What the list shows for an entry is what the shell says of that entry itself.
+TEST_F(RealListing, TypesAndIconsAreTheShellsAnswerForEachEntry) {
+  MakeFolder(temp.Path() + L"plain");
+  MakeFolder(temp.Path() + L"custom");
+  SetFileAttributesW((temp.Path() + L"custom").c_str(), FILE_ATTRIBUTE_READONLY);
+  MakeFile(temp.Path() + L"custom\\desktop.ini", 0);
+  for (const wchar_t* name : {L"a.txt", L"b.TXT", L"c.bmp", L"d.zip", L"readme", L"e.ini"}) {
+    MakeFile(temp.Path() + name, 10);
+  }
+  CopyFileW(SystemFile(L"notepad.exe").c_str(), (temp.Path() + L"one.exe").c_str(), FALSE);
+  CopyFileW(SystemFile(L"taskmgr.exe").c_str(), (temp.Path() + L"two.exe").c_str(), FALSE);
+  CopyFileW(SystemFile(L"winecfg.exe").c_str(), (temp.Path() + L"three.exe").c_str(), FALSE);
+
+  List();
+
+  ASSERT_EQ(list().Count(), 11u);
+  for (size_t i = 0; i < list().Count(); ++i) {
+    const ui::ListItem& item = list().Item(i);
+    const auto direct = browser.shell.GetFileInfo(temp.Path() + item.caption);
+    ASSERT_TRUE(direct.has_value()) << item.caption;
+    EXPECT_EQ(item.imageIndex, direct->iconIndex) << item.caption;
+    EXPECT_EQ(item.subItems[0], direct->typeName.substr(0, 80)) << item.caption;
+  }
+}
+
+TEST_F(RealListing, FolderThatCannotBeSearchedListsNothing) {
+  MakeFile(temp.Path() + L"a.txt", 1);
+  List();
+  ASSERT_EQ(list().Count(), 1u);
+
+  browser.form.cbPath->SetTextValue(temp.Path() + L"gone\\");
+  browser.form.AddFile(temp.Path() + L"gone\\*.*", 0x1FF);
+
+  EXPECT_EQ(list().Count(), 0u);
+  EXPECT_EQ(browser.form.StatusBar1->Panels()[0].text, L"Элементов:  0");
+}
+
+TEST(Win32FileSystem, SearchReportsEveryEntryWithItsData) {
+  const TempFolder temp;
+  const FILETIME written = Utc(2022, 3, 4, 5, 6);
+  MakeFile(temp.Path() + L"big.bin", 5000, FILE_ATTRIBUTE_HIDDEN, &written);
+  MakeFolder(temp.Path() + L"sub");
+  platform::win32::Win32FileSystem files;
+
+  std::vector<platform::DirEntry> found;
+  EXPECT_TRUE(files.Enumerate(temp.Path() + L"*.*",
+                              [&](const platform::DirEntry& e) { found.push_back(e); }));
+
+  std::set<std::wstring> names;
+  for (const auto& e : found) names.insert(e.name);
+  EXPECT_EQ(names, (std::set<std::wstring>{L".", L"..", L"big.bin", L"sub"}));
+  const auto big = files.FindEntry(temp.Path() + L"big.bin");
+  ASSERT_TRUE(big.has_value());
+  EXPECT_EQ(big->name, L"big.bin");
+  EXPECT_EQ(big->size, 5000u);
+  EXPECT_NE(big->attributes & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(big->lastWrite, (static_cast<platform::FileTime>(written.dwHighDateTime) << 32) |
+                                written.dwLowDateTime);
+  const auto sub = files.FindEntry(temp.Path() + L"sub");
+  ASSERT_TRUE(sub.has_value());
+  EXPECT_NE(sub->attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+
+  EXPECT_FALSE(files.Enumerate(temp.Path() + L"gone\\*.*", [](const platform::DirEntry&) {}));
+  EXPECT_FALSE(files.FindEntry(temp.Path() + L"gone.txt").has_value());
+}
+
+TEST(Win32Shell, GivesTheSystemImageListsAndFailsForMissingFiles) {
+  const window_test::GuiScope gui;
+  const TempFolder temp;
+  platform::win32::Win32Shell shell;
+
+  const std::uintptr_t small = shell.SystemImageList(true);
+  const std::uintptr_t large = shell.SystemImageList(false);
+  EXPECT_NE(small, 0u);
+  EXPECT_NE(large, 0u);
+  EXPECT_NE(small, large);
+  const auto folder = shell.GetFileInfo(temp.Path());
+  ASSERT_TRUE(folder.has_value());
+  EXPECT_FALSE(folder->typeName.empty());
+  EXPECT_FALSE(shell.GetFileInfo(temp.Path() + L"missing.txt").has_value());
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/Unit_Base.h"
+#include "platform/fake/FakeServices.h"
+#include "platform/win32/Services.h"
+
+namespace listing_test {
+
+// A fresh folder under the temporary folder, removed with all it holds.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  // Ends with a backslash.
+  [[nodiscard]] const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};
+
+// The main window over the real file system, volumes, shell and clock; its windows are
+// made by `host` when given (which must outlive it), else never.
+struct RealBrowser {
+  explicit RealBrowser(ui::FormHost* host = nullptr)
+      : services{files,           volumes,
+                 shell,           rest.registry,
+                 clock,           rest.dialogs,
+                 rest.dispatcher, rest.process,
+                 rest.versions,   host != nullptr ? *host : rest.forms},
+        form{services, state} {}
+
+  platform::win32::Win32FileSystem files;
+  platform::win32::Win32Volumes volumes;
+  platform::win32::Win32Shell shell;
+  platform::win32::Win32Clock clock;
+  platform::fake::FakePlatform rest;
+  platform::Services services;
+  ProcessState state;
+  TForm1 form;
+};
+
+}  // namespace listing_test

@@ -1,0 +1,98 @@
+#include "WindowTestSupport.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "platform/win32/ui/Dpi.h"
+#include "platform/win32/ui/Handles.h"
+
+namespace window_test {
+
+using platform::win32::UniqueBitmap;
+using platform::win32::UniqueDc;
+using platform::win32::WindowDc;
+
+GuiScope::GuiScope() : com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                           ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                           ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+GuiScope::~GuiScope() {
+  if (com_) CoUninitialize();
+}
+
+void LetWindowsRun() {
+  for (int round = 0; round < 5; ++round) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(40);
+  }
+}
+
+int DpiOf(HWND window) {
+  return platform::win32::WindowDpi(window);
+}
+
+namespace {
+
+std::wstring ScreenshotFolder() {
+  std::wstring exe(MAX_PATH, L'\0');
+  exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"screenshots\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+}  // namespace
+
+std::wstring SaveScreenshot(HWND window, const std::wstring& name) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return {};
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  const WindowDc screen(nullptr);
+  UniqueDc memory(CreateCompatibleDC(screen.Get()));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  if (memory == nullptr || bitmap == nullptr) return {};
+  HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+  SelectObject(memory.get(), previous);
+
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const int stride = (width * 3 + 3) & ~3;
+  std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
+  if (GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+    return {};
+  }
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+
+  const std::wstring path = ScreenshotFolder() + name;
+  std::ofstream out(std::filesystem::path(path), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(reinterpret_cast<const char*>(pixels.data()),
+            static_cast<std::streamsize>(pixels.size()));
+  out.close();
+  return out ? path : std::wstring();
+}
+
+}  // namespace window_test

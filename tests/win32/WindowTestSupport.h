@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace window_test {
+
+// The common controls registered and a COM apartment for the shell, for a test's lifetime.
+class GuiScope {
+ public:
+  GuiScope();
+  ~GuiScope();
+  GuiScope(const GuiScope&) = delete;
+  GuiScope& operator=(const GuiScope&) = delete;
+
+ private:
+  bool com_;
+};
+
+// Lets the windows handle what is pending, the X server's paint requests included.
+void LetWindowsRun();
+
+// The window's DPI, as the program sees it.
+int DpiOf(HWND window);
+
+// Saves what the screen shows of `window` as a 24-bit BMP named `name` in the "screenshots"
+// folder beside the test program, for a person to look at. Returns the file's path, or
+// empty text when it could not be written.
+std::wstring SaveScreenshot(HWND window, const std::wstring& name);
+
+}  // namespace window_test
