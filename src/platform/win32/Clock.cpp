@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/win32/Services.h"
+#include "platform/win32/SystemTime.h"
 
 namespace platform::win32 {
 
@@ -21,22 +22,6 @@ bool SameZone(const DYNAMIC_TIME_ZONE_INFORMATION& a, const DYNAMIC_TIME_ZONE_IN
          std::memcmp(&a.DaylightDate, &b.DaylightDate, sizeof a.DaylightDate) == 0 &&
          a.DynamicDaylightTimeDisabled == b.DynamicDaylightTimeDisabled &&
          std::wcsncmp(a.TimeZoneKeyName, b.TimeZoneKeyName, std::size(a.TimeZoneKeyName)) == 0;
-}
-
-SYSTEMTIME ToSystemTime(const DateTime& t) {
-  SYSTEMTIME s = {};
-  s.wYear = static_cast<WORD>(t.year);
-  s.wMonth = static_cast<WORD>(t.month);
-  s.wDay = static_cast<WORD>(t.day);
-  s.wHour = static_cast<WORD>(t.hour);
-  s.wMinute = static_cast<WORD>(t.minute);
-  s.wSecond = static_cast<WORD>(t.second);
-  s.wMilliseconds = static_cast<WORD>(t.millisecond);
-  return s;
-}
-
-DateTime FromSystemTime(const SYSTEMTIME& s) {
-  return {s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wSecond, s.wMilliseconds};
 }
 
 FileTime FromFileTime(const FILETIME& f) {

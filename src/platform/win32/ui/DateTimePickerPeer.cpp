@@ -3,6 +3,7 @@
 
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Menu.h"
+#include "platform/win32/SystemTime.h"
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/PopupMenus.h"
@@ -20,22 +21,6 @@ std::wstring PickerFormat(ui::PickerKind kind, std::wstring format) {
     if (kind == ui::PickerKind::Time && c == L'n') c = L'm';
   }
   return format;
-}
-
-SYSTEMTIME ToSystemTime(const platform::DateTime& t) {
-  SYSTEMTIME s = {};
-  s.wYear = static_cast<WORD>(t.year);
-  s.wMonth = static_cast<WORD>(t.month);
-  s.wDay = static_cast<WORD>(t.day);
-  s.wHour = static_cast<WORD>(t.hour);
-  s.wMinute = static_cast<WORD>(t.minute);
-  s.wSecond = static_cast<WORD>(t.second);
-  s.wMilliseconds = static_cast<WORD>(t.millisecond);
-  return s;
-}
-
-platform::DateTime FromSystemTime(const SYSTEMTIME& s) {
-  return {s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wSecond, s.wMilliseconds};
 }
 
 // A date picker or a time picker; the model holds the whole date-time value.
