@@ -11,3 +11,7 @@ struct ProcessState {
   // Direction of every sort of the file list: +1 or -1.
   int SortDirection = 1;
 };
+
+// The application's title: the start of the main window's caption and the title of its
+// message boxes.
+inline constexpr const wchar_t* kApplicationTitle = L"Brindlow";

@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
 int Application::Run() {
-  Title = L"Brindlow";
+  Title = kApplicationTitle;
   Form1 = std::make_unique<TForm1>(services_, state);
   Form8 = std::make_unique<TForm8>(services_);
   Form10 = std::make_unique<TForm10>(services_);

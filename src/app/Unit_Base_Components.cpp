@@ -11,7 +11,7 @@ constexpr int kBox = 150;
 void TForm1::CreateComponents() {
   using ui::Align;
   using ui::Rect;
-  SetCaption(L"Brindlow");
+  SetCaption(kApplicationTitle);
   SetDesignClientSize({684, 511});
   SetMinimumSize({700, 550});
   SetFont(kFormFont);

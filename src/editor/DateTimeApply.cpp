@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr const wchar_t* kApplicationTitle = L"Brindlow";
 constexpr std::uint32_t kErrorInvalidParameter = 87;
 
 // The date of the date picker at the time of day of the time picker.
