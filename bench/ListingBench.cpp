@@ -102,9 +102,11 @@ int wmain(int argc, wchar_t** argv) {
   platform::win32::Win32Shell shell;
   platform::win32::Win32Clock clock;
   platform::fake::FakePlatform rest;  // what a listing does not touch
-  platform::Services services{files,         volumes,      shell,           rest.registry,
-                              clock,         rest.dialogs, rest.dispatcher, rest.process,
-                              rest.versions, rest.forms};
+  platform::Services services = rest.services;
+  services.files = &files;
+  services.volumes = &volumes;
+  services.shell = &shell;
+  services.clock = &clock;
   ProcessState state;
   TForm1 form(services, state);
 

@@ -6,10 +6,11 @@ int Application::Run() {
   Form8 = std::make_unique<TForm8>(services_);
   Form10 = std::make_unique<TForm10>(services_);
   if (Form1->IsWindows10Or11()) {
-    services_.forms.Run(*Form1);
+    services_.forms->Run(*Form1);
   } else {
-    services_.dialogs.ShowMessage(0, Form1->LangOnlyWindows->Caption(), Form1->LangError->Caption(),
-                                  platform::kMbOk | platform::kMbIconError);
+    services_.dialogs->ShowMessage(0, Form1->LangOnlyWindows->Caption(),
+                                   Form1->LangError->Caption(),
+                                   platform::kMbOk | platform::kMbIconError);
   }
   return 0;
 }

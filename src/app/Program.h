@@ -12,7 +12,7 @@
 // The application: its title and its three windows, which live until the process ends.
 class Application {
  public:
-  explicit Application(platform::Services& services) : services_(services) {}
+  explicit Application(const platform::Services& services) : services_(services) {}
 
   // Creates the windows, translates them, checks the system and runs the main window.
   // Returns the process exit code.
@@ -25,5 +25,5 @@ class Application {
   std::unique_ptr<TForm10> Form10;
 
  private:
-  platform::Services& services_;
+  platform::Services services_;
 };

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/Guard.h"
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
+#include "platform/ui/Guard.h"
 
 namespace {
 
@@ -17,56 +17,85 @@ constexpr const wchar_t* kBuildMarker = sizeof(void*) == 8 ? L"(64-bit)" : L"(32
 
 }  // namespace
 
-TForm1::TForm1(platform::Services& services, ProcessState& state)
-    : ui::Form(nullptr, L"Form1", services.forms), services(services), state(state) {
+TForm1::TForm1(const platform::Services& services, ProcessState& state)
+    : ui::Form(nullptr, L"Form1", *services.forms), services_(services), state_(state) {
   CreateComponents();
+  CreatePanels();
   ConnectEvents();
   FormCreate();
 }
 
-bool TForm1::IsWindows10Or11() const {
-  return IsSupportedWindows(services.registry);
+TForm1::~TForm1() = default;
+
+void TForm1::CreatePanels() {
+  browser_ = std::make_unique<FolderBrowser>(
+      BrowserControls{*ComboBoxDrive, *cbPath, *ListViewAttributes, *StatusBar1, *LangElements},
+      BrowserServices{*services_.files, *services_.volumes, *services_.shell, *services_.clock,
+                      *services_.dispatcher},
+      state_.SortDirection);
+  editor_ = std::make_unique<EditorPanel>(
+      EditorControls{*this, *ListViewAttributes, *cbPath, *StatusBar1, *LangElements,
+                     *LangErrorTime, *GroupBox1, *CheckBox_Archive, *CheckBox_Hide,
+                     *CheckBox_ReadOnly, *CheckBox_System, *GroupBox3, *DatePicker1, *TimePicker1,
+                     *Button_DateTime},
+      EditorServices{*services_.files, *services_.shell, *services_.clock, *services_.dialogs,
+                     *services_.dispatcher},
+      kApplicationTitle);
 }
 
+// Every handler runs guarded: a failure leaves the window as far as the handler got.
 void TForm1::ConnectEvents() {
-  OnShow = [this] { FormShow(); };
-  OnClose = [this] { FormClose(); };
-  ConnectBrowserEvents();
-  ConnectEditorEvents();
+  using ui::Guarded;
+  OnShow = Guarded([this] { FormShow(); });
+  OnClose = Guarded([this] { FormClose(); });
+  OnDeviceChange = Guarded([this](ui::DeviceChange change) { WMDeviceChange(change); });
+  ComboBoxDrive->OnChange = Guarded([this] { ComboBoxDriveChange(); });
+  ListViewAttributes->OnColumnClick =
+      Guarded([this](int column) { ListViewAttributesColumnClick(column); });
+  ListViewAttributes->OnClick = Guarded([this] { ListViewAttributesClick(); });
+  ListViewAttributes->OnSelectItem = Guarded([this](int, bool) { ListViewAttributesSelectItem(); });
+  Button_Apply->OnClick = Guarded([this] { Button_ApplyClick(); });
+  Button_DateTime->OnClick = Guarded([this] { Button_DateTimeClick(); });
+  CurrentDateTime->OnClick = Guarded([this] { CurrentDateTimeClick(); });
+}
+
+bool TForm1::IsWindows10Or11() const {
+  return IsSupportedWindows(*services_.registry);
 }
 
 void TForm1::FormCreate() {
-  const std::wstring exe = services.process.ExecutablePath();
-  state.PortableMode = services.files.FileExists(FolderOf(exe) + L"portable.ini");
+  const std::wstring exe = services_.process->ExecutablePath();
+  state_.PortableMode = services_.files->FileExists(FolderOf(exe) + L"portable.ini");
 
   std::wstring title =
-      Caption() + L" " + GetFileVersionString(services.versions, exe) + L" " + kBuildMarker;
-  if (state.PortableMode) title += L" Portable";
+      Caption() + L" " + GetFileVersionString(*services_.versions, exe) + L" " + kBuildMarker;
+  if (state_.PortableMode) title += L" Portable";
   SetCaption(title);
 
   AttachSystemImageLists(ListViewAttributes);
   FillDriveList();
   LoadNastr();
-  services.dispatcher.ProcessMessages();
-  ComboBoxDriveChange();
-  services.dispatcher.ProcessMessages();
+  services_.dispatcher->ProcessMessages();
+  ui::Guard([this] { ComboBoxDriveChange(); });
+  services_.dispatcher->ProcessMessages();
 }
 
 void TForm1::FormShow() {
-  ShowItemCount();
-  services.dispatcher.ProcessMessages();
+  browser_->ShowItemCount();
+  services_.dispatcher->ProcessMessages();
 }
 
 void TForm1::FormClose() {
   SaveNastr();
 }
 
-std::wstring TForm1::ItemCountText() const {
-  return LangElements->Caption() + L" " + std::to_wstring(ListViewAttributes->Count());
+void TForm1::WMDeviceChange(ui::DeviceChange change) {
+  if (change != ui::DeviceChange::Other) FillDriveList();
 }
 
-void TForm1::ShowItemCount() {
-  StatusBar1->SetPanelText(0, ItemCountText());
+void TForm1::ListViewAttributesColumnClick(int column) {
+  // The editor describes the first selected item: the new order may have put another first.
+  if (browser_->SortByColumn(column)) GlobGetAttrDateTime();
 }
 
 // The settings file arrives with the settings store; until then the defaults hold.

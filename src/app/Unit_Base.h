@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/ProcessState.h"
+#include "browser/FolderBrowser.h"
+#include "editor/EditorPanel.h"
 #include "platform/Platform.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -14,11 +17,15 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Menu.h"
 
-// The main window: folder browser on the right, attribute and time editor on the left.
+// The main window: folder browser on the right, attribute and time editor on the left. Its
+// operations forward to the two panels.
 class TForm1 : public ui::Form {
  public:
   // Builds the window and runs FormCreate.
-  TForm1(platform::Services& services, ProcessState& state);
+  TForm1(const platform::Services& services, ProcessState& state);
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
 
   // Program entry's system check.
   [[nodiscard]] bool IsWindows10Or11() const;
@@ -32,37 +39,51 @@ class TForm1 : public ui::Form {
   void SaveNastr();
 
   // Drives.
-  void FillDriveList();
-  [[nodiscard]] std::wstring GetVolumeLabel(wchar_t letter) const;
-  void ComboBoxDriveChange();
-  void WMDeviceChange(std::uintptr_t wParam);
+  void FillDriveList() { browser_->FillDriveList(); }
+  [[nodiscard]] std::wstring GetVolumeLabel(wchar_t letter) const {
+    return browser_->GetVolumeLabel(letter);
+  }
+  void ComboBoxDriveChange() { browser_->OpenSelectedDrive(); }
+  void WMDeviceChange(ui::DeviceChange change);
 
   // Listing and sorting.
-  void AddFile(const std::wstring& fileMask, std::uint32_t fileAttr);
-  void AttachSystemImageLists(ui::ListView* listView);
+  void AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
+    browser_->List(fileMask, fileAttr);
+  }
+  void AttachSystemImageLists(ui::ListView* listView) {
+    browser_->AttachSystemImageLists(listView);
+  }
   void ListViewAttributesColumnClick(int column);
 
   // Editor panel.
-  void ListViewAttributesClick();
-  void ListViewAttributesSelectItem();
-  void GlobGetAttrDateTime();
-  void GetAttrAttributes();
-  [[nodiscard]] std::optional<platform::DateTime> GetEntryTime(const std::wstring& path) const;
-  [[nodiscard]] std::wstring ItemPath(const std::wstring& caption) const;
-  [[nodiscard]] bool IsProtectedItem(const std::wstring& itemName) const;
-  void NotifyShell();
-  void Button_ApplyClick();
-  void Button_DateTimeClick();
-  void CurrentDateTimeClick();
+  void ListViewAttributesClick() { GlobGetAttrDateTime(); }
+  void ListViewAttributesSelectItem() { GlobGetAttrDateTime(); }
+  void GlobGetAttrDateTime() { editor_->Refresh(); }
+  void GetAttrAttributes() { editor_->ReadAttributes(); }
+  [[nodiscard]] std::optional<platform::DateTime> GetEntryTime(const std::wstring& path) const {
+    return editor_->GetEntryTime(path);
+  }
+  [[nodiscard]] std::wstring ItemPath(const std::wstring& caption) const {
+    return editor_->ItemPath(caption);
+  }
+  [[nodiscard]] static bool IsProtectedItem(const std::wstring& itemName) {
+    return EditorPanel::IsProtectedItem(itemName);
+  }
+  void NotifyShell() { editor_->NotifyShell(); }
+  void Button_ApplyClick() { editor_->ApplyAttributes(); }
+  void Button_DateTimeClick() { editor_->ApplyDateTime(); }
+  void CurrentDateTimeClick() { editor_->TakeCurrentTime(); }
   // 0 when the time was set, else the system's error code.
-  std::uint32_t SetFileLastWriteTime(const std::wstring& path, const platform::DateTime& value);
-  std::uint32_t SetFolderTimes(const std::wstring& path, const platform::DateTime& value);
+  std::uint32_t SetFileLastWriteTime(const std::wstring& path, const platform::DateTime& value) {
+    return editor_->SetFileLastWriteTime(path, value);
+  }
+  std::uint32_t SetFolderTimes(const std::wstring& path, const platform::DateTime& value) {
+    return editor_->SetFolderTimes(path, value);
+  }
   [[nodiscard]] std::optional<platform::DateTime> GetFolderCreationTime(
-      const std::wstring& path) const;
-
-  // "Элементов: " with the count, for status panel 0.
-  [[nodiscard]] std::wstring ItemCountText() const;
-  void ShowItemCount();
+      const std::wstring& path) const {
+    return editor_->GetFolderCreationTime(path);
+  }
 
   // The component tree, named as the translation and settings keys name them.
   ui::TabControl* TabControl12;
@@ -96,12 +117,13 @@ class TForm1 : public ui::Form {
   ui::MenuItem* CurrentDateTime;
   ui::PopupMenu* PopupMenu_General;
 
-  platform::Services& services;
-  ProcessState& state;
-
  private:
   void CreateComponents();
+  void CreatePanels();
   void ConnectEvents();
-  void ConnectBrowserEvents();
-  void ConnectEditorEvents();
+
+  platform::Services services_;
+  ProcessState& state_;
+  std::unique_ptr<FolderBrowser> browser_;
+  std::unique_ptr<EditorPanel> editor_;
 };

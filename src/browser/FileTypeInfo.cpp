@@ -4,13 +4,12 @@
 #include <array>
 #include <string_view>
 
-#include "browser/ListItemLayout.h"
+#include "browser/ListItems.h"
 #include "platform/TextCase.h"
 
 namespace {
 
 constexpr std::size_t kMaxTypeName = 80;
-constexpr std::uint32_t kAttrReparsePoint = 0x400;
 // No name holds a backslash, so no extension key can be this.
 const wchar_t* const kFolderKey = L"\\";
 
@@ -31,7 +30,7 @@ std::wstring Extension(const std::wstring& name) {
 // system folders), as a shell junction ("name.{class id}") or through what it points to.
 bool MayHaveOwnLook(const platform::DirEntry& folder) {
   constexpr std::uint32_t kCustomisable =
-      platform::kAttrReadOnly | platform::kAttrSystem | kAttrReparsePoint;
+      platform::kAttrReadOnly | platform::kAttrSystem | platform::kAttrReparsePoint;
   return (folder.attributes & kCustomisable) != 0 ||
          (!folder.name.empty() && folder.name.back() == L'}');
 }
@@ -45,10 +44,9 @@ void FileTypeInfo::Note(const platform::DirEntry& entry) {
 }
 
 std::wstring FileTypeInfo::SharedKey(const ui::ListItem& item) const {
-  const bool isDir =
-      item.subItems.size() > listitem::kKind && item.subItems[listitem::kKind] == listitem::kDir;
-  if (isDir) return ownLookFolders_.count(item.caption) != 0 ? std::wstring() : kFolderKey;
-  // As written: the type name of an unknown extension can show its letter case.
+  if (listitem::IsFolder(item))
+    return ownLookFolders_.count(item.caption) != 0 ? std::wstring() : kFolderKey;
+  // The extension keeps its letter case: an unknown type's name can show it.
   const std::wstring extension = Extension(item.caption);
   const std::wstring upper = platform::UpperCase(extension);
   if (std::binary_search(kOwnIconExtensions.begin(), kOwnIconExtensions.end(),

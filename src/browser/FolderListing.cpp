@@ -1,13 +1,15 @@
 // Filling the file list with the content of one folder.
 #include <memory>
 
-#include "app/Unit_Base.h"
 #include "browser/FileSize.h"
 #include "browser/FileTypeInfo.h"
-#include "browser/ListItemLayout.h"
+#include "browser/FolderBrowser.h"
+#include "browser/ItemCount.h"
+#include "browser/ListItems.h"
 #include "browser/ModifiedText.h"
 #include "browser/PathText.h"
 #include "browser/Sorting.h"
+#include "platform/ui/ImageList.h"
 
 namespace {
 
@@ -56,18 +58,18 @@ ui::ListItem MakeItem(const platform::DirEntry& entry, std::wstring modified) {
 
 }  // namespace
 
-void TForm1::AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
-  ui::ListView& list = *ListViewAttributes;
+void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
+  ui::ListView& list = ui_.list;
   {
     const UpdateBracket update(list);
     list.Clear();
     auto types =
-        std::make_shared<FileTypeInfo>(services.shell, WithTrailingBackslash(cbPath->Text()));
+        std::make_shared<FileTypeInfo>(services_.shell, WithTrailingBackslash(ui_.path.Text()));
     list.SetItemResolver(FileTypeInfo::Resolver(types));
-    const std::wstring separator = services.clock.TimeSeparator();
-    services.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
+    const std::wstring separator = services_.clock.TimeSeparator();
+    services_.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
       if (PassedOver(entry.attributes, fileAttr) || !IsListed(entry.name)) return;
-      const auto local = services.clock.ToLocal(entry.lastWrite);
+      const auto local = services_.clock.ToLocal(entry.lastWrite);
       types->Note(entry);
       list.AddItem(
           MakeItem(entry, FormatModified(local.value_or(platform::DateTime{}), separator)));
@@ -75,7 +77,7 @@ void TForm1::AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
   }
 
   if (list.Count() > 0) {
-    SortItems(list, SortColumn::Size, state.SortDirection);
+    SortItems(list, SortColumn::Size, sortDirection_);
     try {
       list.ScrollIntoView(0);
       list.SetItemSelected(0, true);
@@ -86,16 +88,16 @@ void TForm1::AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
     }
   }
   ShowItemCount();
-  services.dispatcher.ProcessMessages();
+  services_.dispatcher.ProcessMessages();
 }
 
-void TForm1::AttachSystemImageLists(ui::ListView* listView) {
+void FolderBrowser::AttachSystemImageLists(ui::ListView* listView) const {
   if (listView == nullptr) return;
   // The system lists are borrowed; the list view never destroys them.
   auto share = [&](bool small, ui::ImageList*& slot, const wchar_t* name) {
-    const std::uintptr_t handle = services.shell.SystemImageList(small);
+    const std::uintptr_t handle = services_.shell.SystemImageList(small);
     if (handle == 0) return;
-    if (slot == nullptr) slot = &Create<ui::ImageList>(name, 16, ui::ImageSource::None);
+    if (slot == nullptr) slot = &listView->Create<ui::ImageList>(name, 16, ui::ImageSource::None);
     slot->ShareHandle(handle, small ? 16 : 32,
                       small ? ui::ImageSource::SystemSmall : ui::ImageSource::SystemLarge);
   };
@@ -104,4 +106,8 @@ void TForm1::AttachSystemImageLists(ui::ListView* listView) {
   share(false, large, L"SystemLargeImages");
   share(true, small, L"SystemSmallImages");
   listView->SetImages(small, large);
+}
+
+void FolderBrowser::ShowItemCount() {
+  ::ShowItemCount(ui_.status, ui_.countCaption, ui_.list);
 }

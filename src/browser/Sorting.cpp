@@ -1,9 +1,7 @@
 #include "browser/Sorting.h"
 
-#include "app/Guard.h"
-#include "app/Unit_Base.h"
-#include "browser/ListItemLayout.h"
-#include "editor/EditorItem.h"
+#include "browser/FolderBrowser.h"
+#include "browser/ListItems.h"
 #include "platform/TextCase.h"
 
 namespace {
@@ -70,12 +68,14 @@ void SortItems(ui::ListView& list, SortColumn column, int direction) {
                  direction < 0);
 }
 
-void TForm1::ListViewAttributesColumnClick(int column) {
-  state.SortDirection = -state.SortDirection;
-  Guard([&] {
-    const std::optional<std::wstring> shown = FirstSelectedName(*ListViewAttributes);
-    SortItems(*ListViewAttributes, ColumnSort(column), state.SortDirection);
-    // The editor describes the first selected item: the new order may have put another first.
-    if (FirstSelectedName(*ListViewAttributes) != shown) GlobGetAttrDateTime();
-  });
+bool FolderBrowser::SortByColumn(int column) {
+  sortDirection_ = -sortDirection_;
+  const auto firstCaption = [this]() -> std::optional<std::wstring> {
+    const auto first = listitem::FirstSelected(ui_.list);
+    if (!first) return std::nullopt;
+    return first->caption;
+  };
+  const std::optional<std::wstring> shown = firstCaption();
+  SortItems(ui_.list, ColumnSort(column), sortDirection_);
+  return firstCaption() != shown;
 }

@@ -1,10 +1,10 @@
 // Writing the pickers' date and time to the first selected item.
 #include <exception>
 
-#include "app/Unit_Base.h"
-#include "browser/ListItemLayout.h"
+#include "browser/ListItems.h"
 #include "browser/ModifiedText.h"
-#include "editor/EditorItem.h"
+#include "editor/EditorPanel.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -15,69 +15,87 @@ platform::DateTime ChosenTime(const platform::DateTime& date, const platform::Da
   return {date.year, date.month, date.day, time.hour, time.minute, time.second, time.millisecond};
 }
 
-// A failure's own text, as the runtime gives it (one byte a character).
-std::wstring Widen(const char* text) {
-  std::wstring wide;
-  for (const char* c = text; *c != '\0'; ++c) {
-    wide += static_cast<wchar_t>(static_cast<unsigned char>(*c));
-  }
-  return wide;
-}
-
 }  // namespace
 
-void TForm1::Button_DateTimeClick() {
-  const std::optional<EditorItem> item = FirstSelectedItem(*this);
+void EditorPanel::ApplyDateTime() {
+  const std::optional<Item> item = FirstSelectedItem();
   if (!item) return;
-  const platform::DateTime value = ChosenTime(DatePicker1->Value(), TimePicker1->Value());
-  std::optional<std::wstring> failure;
+  const platform::DateTime value = ChosenTime(ui_.date.Value(), ui_.time.Value());
   try {
-    const std::uint32_t error = item->isFolder ? SetFolderTimes(item->path, value)
-                                               : SetFileLastWriteTime(item->path, value);
+    const bool isFolder = item->shown.isFolder;
+    const std::uint32_t error =
+        isFolder ? SetFolderTimes(item->path, value) : SetFileLastWriteTime(item->path, value);
     // The list shows what the disk now holds, whether or not the write succeeded.
     const std::optional<platform::DateTime> written =
-        item->isFolder ? GetFolderCreationTime(item->path) : GetEntryTime(item->path);
+        isFolder ? GetFolderCreationTime(item->path) : GetEntryTime(item->path);
     if (written) {
-      ListViewAttributes->SetSubItem(item->index, listitem::kModified,
-                                     FormatModified(*written, services.clock.TimeSeparator()));
+      ui_.list.SetSubItem(item->shown.index, listitem::kModified,
+                          FormatModified(*written, services_.clock.TimeSeparator()));
     }
-    GlobGetAttrDateTime();
+    Refresh();
     NotifyShell();
-    if (error != 0) failure = services.files.ErrorText(error);
+    if (error != 0) ShowFailure(services_.files.ErrorText(error));
   } catch (const std::exception& e) {
-    failure = Widen(e.what());
+    ShowFailure(platform::FromUtf8(e.what()));
   } catch (...) {
-    failure = std::wstring();
+    ShowFailure(std::wstring());
   }
-  if (failure) {
-    services.dialogs.ShowMessage(0, LangErrorTime->Caption() + L" " + *failure, kApplicationTitle,
-                                 platform::kMbOk);
-  }
-  services.dispatcher.ProcessMessages();
+  services_.dispatcher.ProcessMessages();
 }
 
-void TForm1::CurrentDateTimeClick() {
-  DatePicker1->SetValue(services.clock.LocalNow());
-  TimePicker1->SetValue(services.clock.LocalNow());
+void EditorPanel::ShowFailure(const std::wstring& reason) {
+  services_.dialogs.ShowMessage(0, ui_.timeErrorCaption.Caption() + L" " + reason, messageTitle_,
+                                platform::kMbOk);
 }
 
-std::uint32_t TForm1::SetFileLastWriteTime(const std::wstring& path,
-                                           const platform::DateTime& value) {
-  const std::optional<platform::FileTime> utc = services.clock.ToUtc(value);
+void EditorPanel::TakeCurrentTime() {
+  // One reading for both pickers: two could straddle midnight.
+  const platform::DateTime now = services_.clock.LocalNow();
+  ui_.date.SetValue(now);
+  ui_.time.SetValue(now);
+}
+
+std::optional<platform::FileTime> EditorPanel::InstantFor(const std::wstring& path,
+                                                          const platform::DateTime& value) const {
+  const std::optional<platform::DirEntry> entry = services_.files.FindEntry(path);
+  const std::optional<platform::DateTime> own =
+      entry ? services_.clock.ToLocal(entry->lastWrite) : std::nullopt;
+  if (own) {
+    // Unchanged, the entry keeps its instant to the last tick.
+    if (*own == value) return entry->lastWrite;
+    // A local time that occurs twice (the hour the clocks go back) is read with the
+    // entry's own offset when that gives it.
+    constexpr auto kMinute = static_cast<std::int64_t>(platform::kTicksPerMinute);
+    const auto ownTicks = static_cast<std::int64_t>(platform::ToFileTime(*own));
+    const auto offset = ownTicks - static_cast<std::int64_t>(entry->lastWrite);
+    // Zones differ from UTC by whole minutes; the entry's finer fraction is not its offset.
+    const std::int64_t offsetMinutes = (offset + (offset < 0 ? -kMinute : kMinute) / 2) / kMinute;
+    const auto sameOffset = static_cast<platform::FileTime>(
+        static_cast<std::int64_t>(platform::ToFileTime(value)) - offsetMinutes * kMinute);
+    if (services_.clock.ToLocal(sameOffset) == value) return sameOffset;
+  }
+  return services_.clock.ToUtc(value);
+}
+
+std::uint32_t EditorPanel::SetFileLastWriteTime(const std::wstring& path,
+                                                const platform::DateTime& value) {
+  const std::optional<platform::FileTime> utc = InstantFor(path, value);
   if (!utc) return kErrorInvalidParameter;
   platform::FileTimes times;
   times.lastWrite = utc;
-  return services.files.SetTimes(path, times);
+  return services_.files.SetTimes(path, times);
 }
 
-std::uint32_t TForm1::SetFolderTimes(const std::wstring& path, const platform::DateTime& value) {
-  const std::optional<platform::FileTime> utc = services.clock.ToUtc(value);
+std::uint32_t EditorPanel::SetFolderTimes(const std::wstring& path,
+                                          const platform::DateTime& value) {
+  const std::optional<platform::FileTime> utc = InstantFor(path, value);
   if (!utc) return kErrorInvalidParameter;
-  return services.files.SetTimes(path, {utc, utc, utc});
+  return services_.files.SetTimes(path, {utc, utc, utc});
 }
 
-std::optional<platform::DateTime> TForm1::GetFolderCreationTime(const std::wstring& path) const {
-  const std::optional<platform::FileTime> creation = services.files.GetCreationTime(path);
+std::optional<platform::DateTime> EditorPanel::GetFolderCreationTime(
+    const std::wstring& path) const {
+  const std::optional<platform::FileTime> creation = services_.files.GetCreationTime(path);
   if (!creation) return std::nullopt;
-  return services.clock.ToLocal(*creation);
+  return services_.clock.ToLocal(*creation);
 }

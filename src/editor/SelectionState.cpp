@@ -1,68 +1,73 @@
 // Keeping the editor panel in step with the first selected item of the file list.
-#include "app/Guard.h"
-#include "app/Unit_Base.h"
+#include "browser/ItemCount.h"
+#include "browser/ListItems.h"
 #include "browser/PathText.h"
-#include "editor/AttributeBoxes.h"
-#include "editor/EditorItem.h"
+#include "editor/EditorPanel.h"
+#include "editor/ProtectedNames.h"
 
-void TForm1::ListViewAttributesClick() {
-  Guard([this] { GlobGetAttrDateTime(); });
+std::optional<EditorPanel::Item> EditorPanel::FirstSelectedItem() const {
+  auto selected = listitem::FirstSelected(ui_.list);
+  if (!selected) return std::nullopt;
+  std::wstring path = ItemPath(selected->caption);
+  return Item{std::move(*selected), std::move(path)};
 }
 
-void TForm1::ListViewAttributesSelectItem() {
-  Guard([this] { GlobGetAttrDateTime(); });
+bool EditorPanel::IsStillFirstSelected(const Item& item) const {
+  const std::optional<Item> now = FirstSelectedItem();
+  return now && now->shown.caption == item.shown.caption &&
+         now->shown.isFolder == item.shown.isFolder && now->path == item.path;
 }
 
 // Pending messages run at several points; after each, the refresh stops when another item
 // has become the first selected one, whose own refresh has taken over.
-void TForm1::GlobGetAttrDateTime() {
-  ShowItemCount();
-  services.dispatcher.ProcessMessages();
+void EditorPanel::Refresh() {
+  ShowItemCount(ui_.status, ui_.countCaption, ui_.list);
+  services_.dispatcher.ProcessMessages();
 
-  const std::optional<EditorItem> item = FirstSelectedItem(*this);
-  ClearAttributeBoxes(*this);
+  const std::optional<Item> item = FirstSelectedItem();
+  ShowAttributes(0);
   if (!item) {
-    GroupBox1->SetEnabled(false);
-    GroupBox3->SetEnabled(false);
+    ui_.attributes.SetEnabled(false);
+    ui_.dateTime.SetEnabled(false);
     return;
   }
-  if (IsProtectedItem(item->caption)) GroupBox1->SetEnabled(false);
-  GetAttrAttributes();
-  if (!IsStillFirstSelected(*this, *item)) return;
+  if (IsProtectedItem(item->shown.caption)) ui_.attributes.SetEnabled(false);
+  ReadAttributes();
+  if (!IsStillFirstSelected(*item)) return;
 
-  StatusBar1->SetPanelText(1, L"");
-  StatusBar1->SetPanelText(2, L"");
+  ui_.status.SetPanelText(1, L"");
+  ui_.status.SetPanelText(2, L"");
   // Folders show their time, but only files are offered the date change.
-  Button_DateTime->SetEnabled(!item->isFolder);
-  GroupBox3->SetEnabled(!item->isFolder);
+  ui_.applyDateTime.SetEnabled(!item->shown.isFolder);
+  ui_.dateTime.SetEnabled(!item->shown.isFolder);
 
   const std::optional<platform::DateTime> time = GetEntryTime(item->path);
   if (!time) return;
-  DatePicker1->SetValue(*time);
-  services.dispatcher.ProcessMessages();
-  if (!IsStillFirstSelected(*this, *item)) return;
-  TimePicker1->SetValue(*time);
-  services.dispatcher.ProcessMessages();
+  ui_.date.SetValue(*time);
+  services_.dispatcher.ProcessMessages();
+  if (!IsStillFirstSelected(*item)) return;
+  ui_.time.SetValue(*time);
+  services_.dispatcher.ProcessMessages();
 }
 
-void TForm1::GetAttrAttributes() {
-  const std::optional<EditorItem> item = FirstSelectedItem(*this);
-  if (!item || IsProtectedItem(item->caption)) return;
-  const std::uint32_t attributes = services.files.GetAttributes(item->path);
-  ClearAttributeBoxes(*this);
-  GroupBox1->SetEnabled(true);
-  services.dispatcher.ProcessMessages();
-  if (attributes == platform::kInvalidAttributes || !IsStillFirstSelected(*this, *item)) return;
-  ShowAttributes(*this, attributes);
-  services.dispatcher.ProcessMessages();
+void EditorPanel::ReadAttributes() {
+  const std::optional<Item> item = FirstSelectedItem();
+  if (!item || IsProtectedItem(item->shown.caption)) return;
+  const std::uint32_t attributes = services_.files.GetAttributes(item->path);
+  ShowAttributes(0);
+  ui_.attributes.SetEnabled(true);
+  services_.dispatcher.ProcessMessages();
+  if (attributes == platform::kInvalidAttributes || !IsStillFirstSelected(*item)) return;
+  ShowAttributes(attributes);
+  services_.dispatcher.ProcessMessages();
 }
 
-std::optional<platform::DateTime> TForm1::GetEntryTime(const std::wstring& path) const {
-  const std::optional<platform::DirEntry> entry = services.files.FindEntry(path);
+std::optional<platform::DateTime> EditorPanel::GetEntryTime(const std::wstring& path) const {
+  const std::optional<platform::DirEntry> entry = services_.files.FindEntry(path);
   if (!entry) return std::nullopt;
-  return services.clock.ToLocal(entry->lastWrite);
+  return services_.clock.ToLocal(entry->lastWrite);
 }
 
-std::wstring TForm1::ItemPath(const std::wstring& caption) const {
-  return CollapseBackslashes(cbPath->Text() + L"\\" + caption);
+std::wstring EditorPanel::ItemPath(const std::wstring& caption) const {
+  return CollapseBackslashes(ui_.path.Text() + L"\\" + caption);
 }

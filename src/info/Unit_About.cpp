@@ -1,6 +1,6 @@
 #include "info/Unit_About.h"
 
-TForm8::TForm8(platform::Services& services) : ui::Form(nullptr, L"Form8", services.forms) {
+TForm8::TForm8(const platform::Services& services) : ui::Form(nullptr, L"Form8", *services.forms) {
   SetCaption(L"О программе");
   SetDesignClientSize({334, 161});
   SetMinimumSize({350, 200});

@@ -6,5 +6,5 @@
 // The About window; shown modally from the general menu.
 class TForm8 : public ui::Form {
  public:
-  explicit TForm8(platform::Services& services);
+  explicit TForm8(const platform::Services& services);
 };

@@ -19,4 +19,11 @@ struct DateTime {
 // A point in time: 100-nanosecond intervals since 1601-01-01 00:00 UTC.
 using FileTime = std::uint64_t;
 
+inline constexpr FileTime kTicksPerMinute = 600'000'000;
+
+// Calendar arithmetic, no time zone: a date and time as the ticks since 1601-01-01 00:00
+// of the same calendar, and back (to the millisecond).
+FileTime ToFileTime(const DateTime& civil);
+DateTime FromFileTime(FileTime ticks);
+
 }  // namespace platform

@@ -15,6 +15,10 @@ inline constexpr std::uint32_t kAttrHidden = 0x2;
 inline constexpr std::uint32_t kAttrSystem = 0x4;
 inline constexpr std::uint32_t kAttrDirectory = 0x10;
 inline constexpr std::uint32_t kAttrArchive = 0x20;
+inline constexpr std::uint32_t kAttrNormal = 0x80;
+inline constexpr std::uint32_t kAttrReparsePoint = 0x400;
+// The attribute mask that lets a listing pass over no entry.
+inline constexpr std::uint32_t kAttrMaskAll = 0x1FF;
 
 struct DirEntry {
   std::wstring name;

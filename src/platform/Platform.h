@@ -13,18 +13,19 @@
 
 namespace platform {
 
-// The services the program's windows use, handed in so that tests can replace them.
+// The services the program's windows use, handed in so that tests can replace them. Built
+// by field name; every field is set.
 struct Services {
-  FileSystem& files;
-  Volumes& volumes;
-  Shell& shell;
-  Registry& registry;
-  Clock& clock;
-  Dialogs& dialogs;
-  Dispatcher& dispatcher;
-  Process& process;
-  VersionResources& versions;
-  ui::FormHost& forms;
+  FileSystem* files = nullptr;
+  Volumes* volumes = nullptr;
+  Shell* shell = nullptr;
+  Registry* registry = nullptr;
+  Clock* clock = nullptr;
+  Dialogs* dialogs = nullptr;
+  Dispatcher* dispatcher = nullptr;
+  Process* process = nullptr;
+  VersionResources* versions = nullptr;
+  ui::FormHost* forms = nullptr;
 };
 
 }  // namespace platform

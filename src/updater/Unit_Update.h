@@ -6,5 +6,5 @@
 // The update window; shown modally from the general menu or the update prompt.
 class TForm10 : public ui::Form {
  public:
-  explicit TForm10(platform::Services& services);
+  explicit TForm10(const platform::Services& services);
 };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Unit_Base.h"
+#include "PanelFixture.h"
 #include "platform/fake/FakeServices.h"
 
 namespace {
@@ -14,8 +14,6 @@ namespace {
 using platform::DriveType;
 using platform::fake::FakePlatform;
 using Strings = std::vector<std::wstring>;
-
-constexpr unsigned kWmDeviceChange = 0x219;
 
 struct Drive {
   wchar_t letter;
@@ -29,6 +27,18 @@ void Install(FakePlatform& fake, const std::vector<Drive>& drives) {
     fake.volumes.drives[d.letter] = {d.type, d.label};
     fake.files.AddFolder(std::wstring(1, d.letter) + L":\\");
   }
+}
+
+// What the window does at start-up: fill the selector, open the first drive.
+void Start(panel_test::BrowserPanel& panel) {
+  panel.browser.FillDriveList();
+  panel.browser.OpenSelectedDrive();
+}
+
+// The user chooses a drive.
+void Choose(panel_test::BrowserPanel& panel, int index) {
+  panel.form.ComboBoxDrive->UserSelect(index);
+  panel.browser.OpenSelectedDrive();
 }
 
 struct FillCase {
@@ -46,8 +56,9 @@ class DriveSelector : public testing::TestWithParam<FillCase> {};
 TEST_P(DriveSelector, OffersRemovableAndFixedDrivesInLetterOrder) {
   FakePlatform fake;
   Install(fake, GetParam().drives);
-  ProcessState state;
-  TForm1 form(fake.services, state);
+  panel_test::BrowserPanel panel(fake.services);
+  panel.browser.FillDriveList();
+  auto& form = panel.form;
 
   EXPECT_EQ(form.ComboBoxDrive->Items(), GetParam().entries) << GetParam().what;
   EXPECT_EQ(form.ComboBoxDrive->ItemIndex(), GetParam().entries.empty() ? -1 : 0);
@@ -72,45 +83,17 @@ INSTANTIATE_TEST_SUITE_P(
                              {L"C:\\ [System ]", L"D:\\ [ ]", L"E:\\ [ ]", L"Z:\\ [Data ]"}},
                     FillCase{"no drive", {}, {}}));
 
-class DeviceChange : public testing::TestWithParam<std::uintptr_t> {};
-
-TEST_P(DeviceChange, RefillsOnArrivalAndRemovalOnly) {
-  FakePlatform fake;
-  Install(fake, {{L'C', DriveType::Fixed, L"System"}, {L'D', DriveType::Fixed, L"Data"}});
-  fake.files.AddFile(L"D:\\a.txt", 1);
-  ProcessState state;
-  TForm1 form(fake.services, state);
-  form.ComboBoxDrive->UserSelect(1);
-  const Strings history = form.cbPath->Items();
-  Install(fake, {{L'C', DriveType::Fixed, L"System"}, {L'E', DriveType::Removable, L"Stick"}});
-
-  form.messageHandlers.at(kWmDeviceChange)(GetParam(), 0);
-
-  const bool refill = GetParam() == 0x8000 || GetParam() == 0x8004;
-  const Strings expected = refill ? Strings{L"C:\\ [System ]", L"E:\\ [Stick ]"}
-                                  : Strings{L"C:\\ [System ]", L"D:\\ [Data ]"};
-  EXPECT_EQ(form.ComboBoxDrive->Items(), expected);
-  EXPECT_EQ(form.ComboBoxDrive->ItemIndex(), refill ? 0 : 1);
-  EXPECT_EQ(form.cbPath->Text(), L"D:\\") << "the path box is untouched";
-  EXPECT_EQ(form.cbPath->Items(), history);
-  ASSERT_EQ(form.ListViewAttributes->Count(), 1u) << "the old items stay";
-  EXPECT_EQ(form.ListViewAttributes->Item(0).caption, L"a.txt");
-}
-
-INSTANTIATE_TEST_SUITE_P(EventCodes, DeviceChange,
-                         testing::Values(0x8000u, 0x8004u, 0x8001u, 0x8003u, 0x8006u, 0x0007u,
-                                         0x0018u));
-
 TEST(DriveChoice, EveryChoiceAddsTheRootToTheHistoryAndListsIt) {
   FakePlatform fake;
   Install(fake, {{L'C', DriveType::Fixed, L"System"}, {L'E', DriveType::Removable, L""}});
   fake.files.AddFile(L"E:\\photo.jpg", 4096);
-  ProcessState state;
-  TForm1 form(fake.services, state);
+  panel_test::BrowserPanel panel(fake.services);
+  Start(panel);
+  auto& form = panel.form;
   int selections = 0;
   form.ListViewAttributes->OnSelectItem = [&](int, bool) { ++selections; };
 
-  for (int i = 0; i < 3; ++i) form.ComboBoxDrive->UserSelect(1);
+  for (int i = 0; i < 3; ++i) Choose(panel, 1);
 
   EXPECT_EQ(form.cbPath->Items(), (Strings{L"C:\\", L"E:\\", L"E:\\", L"E:\\"}));
   EXPECT_EQ(form.cbPath->ItemIndex(), 1) << "the first entry equal to the root";
@@ -124,13 +107,14 @@ TEST(DriveChoice, EveryChoiceAddsTheRootToTheHistoryAndListsIt) {
 TEST(DriveChoice, HistoryEntryIsFoundWhateverItsCase) {
   FakePlatform fake;
   Install(fake, {{L'C', DriveType::Fixed, L"System"}});
-  ProcessState state;
-  TForm1 form(fake.services, state);
+  panel_test::BrowserPanel panel(fake.services);
+  Start(panel);
+  auto& form = panel.form;
   form.cbPath->ClearItems();
   form.cbPath->AddItem(L"D:\\x\\");
   form.cbPath->AddItem(L"c:\\");
 
-  form.ComboBoxDrive->UserSelect(0);
+  Choose(panel, 0);
 
   EXPECT_EQ(form.cbPath->ItemIndex(), 1);
   EXPECT_EQ(form.cbPath->Text(), L"c:\\");
@@ -138,36 +122,13 @@ TEST(DriveChoice, HistoryEntryIsFoundWhateverItsCase) {
 
 TEST(DriveChoice, WithoutDrivesTheRootOfTheCurrentDriveIsAsked) {
   FakePlatform fake;
-  ProcessState state;
-  TForm1 form(fake.services, state);
+  panel_test::BrowserPanel panel(fake.services);
+  Start(panel);
+  auto& form = panel.form;
 
   EXPECT_EQ(form.cbPath->Items(), Strings{L"\\"});
   EXPECT_EQ(form.cbPath->Text(), L"\\");
   EXPECT_EQ(form.ListViewAttributes->Count(), 0u);
-}
-
-TEST(StartUp, ListsTheFirstDrivesRootWithIcons) {
-  FakePlatform fake;
-  Install(fake, {{L'D', DriveType::Fixed, L"Data"}, {L'C', DriveType::Fixed, L"System"}});
-  fake.files.AddFile(L"C:\\notes.txt", 100);
-  fake.files.AddFolder(L"C:\\Users");
-  fake.files.AddFile(L"D:\\other.txt", 100);
-  ProcessState state;
-
-  TForm1 form(fake.services, state);
-
-  EXPECT_EQ(form.ComboBoxDrive->Text(), L"C:\\ [System ]");
-  EXPECT_EQ(form.cbPath->Items(), Strings{L"C:\\"});
-  EXPECT_EQ(form.cbPath->Text(), L"C:\\");
-  ui::ListView& list = *form.ListViewAttributes;
-  ASSERT_EQ(list.Count(), 2u);
-  EXPECT_EQ(list.Item(0).caption, L"Users");
-  EXPECT_EQ(list.Item(0).subItems[0], L"Folder");
-  EXPECT_EQ(list.Item(1).caption, L"notes.txt");
-  EXPECT_EQ(list.Item(1).imageIndex, 3);
-  EXPECT_EQ(list.Selected(), 0);
-  ASSERT_NE(list.SmallImages(), nullptr);
-  EXPECT_EQ(list.SmallImages()->SharedHandle(), 0x51u);
 }
 
 }  // namespace

@@ -18,8 +18,11 @@ constexpr std::uint32_t kCompressed = 0x800;
 constexpr std::uint32_t kOffline = 0x1000;
 constexpr std::uint32_t kNotIndexed = 0x2000;
 constexpr std::uint32_t kEncrypted = 0x4000;
+constexpr std::uint32_t kNoScrub = 0x20000;
+constexpr std::uint32_t kPinned = 0x80000;
+constexpr std::uint32_t kUnpinned = 0x100000;
 
-void Tick(TForm1& form, std::uint32_t word) {
+void Tick(PanelForm& form, std::uint32_t word) {
   form.CheckBox_ReadOnly->UserToggle((word & kR) != 0);
   form.CheckBox_Hide->UserToggle((word & kH) != 0);
   form.CheckBox_System->UserToggle((word & kS) != 0);
@@ -36,8 +39,8 @@ struct WordCase {
 
 class AttributeWord : public testing::TestWithParam<WordCase> {};
 
-// The four boxes replace their own bits; every other bit the system lets a program set
-// stays, and bits only the system sets are never handed back to it.
+// The four boxes replace their own bits; every other bit stays (the system ignores those a
+// program cannot set), so a cloud file keeps its pin.
 TEST_P(AttributeWord, ReplacesOnlyTheFourShownBits) {
   const WordCase& c = GetParam();
   Editor editor;
@@ -67,11 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"KeepsNotIndexed", false, kA | kNotIndexed, kR, kR | kNotIndexed},
                     WordCase{"KeepsTemporaryAndOffline", false, kTemporary | kOffline | kS, kA,
                              kTemporary | kOffline | kA},
-                    WordCase{"DropsSystemOnlyBits", false, kSparse | kCompressed | kEncrypted | kA,
-                             kH, kH},
-                    WordCase{"FolderWithoutDirectoryBit", true, kDir | kNotIndexed, kH | kS,
-                             kH | kS | kNotIndexed},
-                    WordCase{"FolderClearedIsNormal", true, kDir | kH, 0, kNormal}),
+                    WordCase{"KeepsSystemOnlyBits", false, kSparse | kCompressed | kEncrypted | kA,
+                             kH, kSparse | kCompressed | kEncrypted | kH},
+                    WordCase{"KeepsPinAndNoScrub", false, kPinned | kNoScrub | kA, kH,
+                             kPinned | kNoScrub | kH},
+                    WordCase{"KeepsUnpinned", false, kUnpinned | kR, 0, kUnpinned},
+                    WordCase{"NormalGoesWithOtherBits", false, kNormal, kH, kH},
+                    WordCase{"FolderKeepsItsBits", true, kDir | kNotIndexed, kH | kS,
+                             kDir | kH | kS | kNotIndexed},
+                    WordCase{"FolderCleared", true, kDir | kH, 0, kDir}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(ApplyAttributes, ChangesOnlyTheFirstSelectedItemAndTellsTheShell) {
@@ -144,8 +151,8 @@ TEST_P(ProtectedName, IsNeitherShownNorWritten) {
   editor.files.AddFolder(L"C:\\Backup");
   editor.files.AddFolder(std::wstring(L"C:\\Backup\\") + c.name, 0, kH | kS);
   editor.Open(L"C:\\Backup\\");
-  TForm1& form = *editor.form;
-  EXPECT_EQ(form.IsProtectedItem(c.name), c.isProtected);
+  PanelForm& form = *editor.form;
+  EXPECT_EQ(EditorPanel::IsProtectedItem(c.name), c.isProtected);
   EXPECT_EQ(form.GroupBox1->Enabled(), !c.isProtected);
   EXPECT_EQ(form.CheckBox_Hide->Checked(), !c.isProtected);
 

@@ -79,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeepCase{"FirstSummerInstant", true, Utc(2024, 3, 31, 1, 0)},
                     KeepCase{"LastSummerInstant", true, Utc(2024, 10, 27, 0, 59, 59, 999)},
                     KeepCase{"FirstOfTheRepeatedHour", true, Utc(2024, 10, 27, 0, 30)},
+                    KeepCase{"SecondOfTheRepeatedHour", true, Utc(2024, 10, 27, 1, 30, 0, 750)},
                     KeepCase{"NoDaylightSaving", false, Utc(2023, 7, 10, 10, 11, 12, 345)}),
     [](const auto& info) { return std::string(info.param.what); });
 
@@ -94,9 +95,10 @@ struct ShiftCase {
 
 class ApplyShiftedHour : public testing::TestWithParam<ShiftCase> {};
 
-// A local time that does not exist (spring) or exists twice (autumn) is read as summer
-// time, as the system reads it; what the list then shows is what the disk holds.
-TEST_P(ApplyShiftedHour, ReadsTheTimeAsSummerTime) {
+// A local time that exists twice (autumn) is the occurrence in the item's own season; one
+// that does not exist (spring) is read as summer time, as the system reads it. What the list
+// then shows is what the disk holds.
+TEST_P(ApplyShiftedHour, TakesTheItemsOccurrenceOrSummerTime) {
   const ShiftCase& c = GetParam();
   Editor editor;
   AddItem(editor, c.written);
@@ -117,15 +119,29 @@ INSTANTIATE_TEST_SUITE_P(Transitions, ApplyShiftedHour,
                                                    30,
                                                    Utc(2024, 3, 31, 0, 30),
                                                    L"31.03.2024 01:30"},
-                                         ShiftCase{"AutumnOverlap",
+                                         ShiftCase{"RepeatedHourForAWinterItem",
                                                    Utc(2024, 1, 5, 12, 0),
+                                                   {2024, 10, 27},
+                                                   2,
+                                                   30,
+                                                   Utc(2024, 10, 27, 1, 30),
+                                                   L"27.10.2024 02:30"},
+                                         ShiftCase{"RepeatedHourForASummerItem",
+                                                   Utc(2024, 7, 5, 12, 0),
                                                    {2024, 10, 27},
                                                    2,
                                                    30,
                                                    Utc(2024, 10, 27, 0, 30),
                                                    L"27.10.2024 02:30"},
-                                         ShiftCase{"SecondOfTheRepeatedHour",
+                                         ShiftCase{"SecondOfTheRepeatedHourKept",
                                                    Utc(2024, 10, 27, 1, 30),
+                                                   {2024, 10, 27},
+                                                   2,
+                                                   30,
+                                                   Utc(2024, 10, 27, 1, 30),
+                                                   L"27.10.2024 02:30"},
+                                         ShiftCase{"FirstOfTheRepeatedHourKept",
+                                                   Utc(2024, 10, 27, 0, 30),
                                                    {2024, 10, 27},
                                                    2,
                                                    30,
@@ -164,6 +180,29 @@ TEST(ApplyDateTime, CurrentTimeFromTheMenuIsWrittenWithItsSeconds) {
   EXPECT_EQ(Item(editor).entry.lastWrite, Utc(2024, 5, 6, 5, 8, 9, 10));
 }
 
+// A clock read just before midnight: each reading is a millisecond later than the last.
+class MidnightClock : public FakeClock {
+ public:
+  DateTime LocalNow() override {
+    const DateTime reading =
+        readings++ == 0 ? DateTime{2024, 5, 6, 23, 59, 59, 999} : DateTime{2024, 5, 7, 0, 0, 0, 0};
+    return reading;
+  }
+  int readings = 0;
+};
+
+TEST(ApplyDateTime, CurrentTimeIsOneReadingForBothPickers) {
+  MidnightClock midnight;
+  Editor editor(FakeClock(), &midnight);
+  AddItem(editor, Utc(2023, 1, 10, 10, 0));
+  editor.Open(L"C:\\Data\\");
+
+  editor.form->CurrentDateTime->Click();
+  editor.form->Button_DateTime->Click();
+
+  EXPECT_EQ(Item(editor).entry.lastWrite, Utc(2024, 5, 6, 21, 59, 59, 999));
+}
+
 TEST(ApplyDateTime, DoesNothingWithoutASelection) {
   const FileTime written = Utc(2023, 1, 10, 10, 0);
   Editor editor;
@@ -178,12 +217,18 @@ TEST(ApplyDateTime, DoesNothingWithoutASelection) {
   EXPECT_TRUE(editor.rest.dialogs.shown.empty());
 }
 
-// A clock that breaks while converting the chosen time.
+// A clock that breaks, once told to, while converting.
 class BrokenClock : public FakeClock {
  public:
-  std::optional<FileTime> ToUtc(const DateTime&) override {
-    throw std::runtime_error("no time zone");
+  std::optional<DateTime> ToLocal(FileTime utc) override {
+    if (broken) throw std::runtime_error("zone «Europe» lost");
+    return FakeClock::ToLocal(utc);
   }
+  std::optional<FileTime> ToUtc(const DateTime& local) override {
+    if (broken) throw std::runtime_error("zone «Europe» lost");
+    return FakeClock::ToUtc(local);
+  }
+  bool broken = false;
 };
 
 enum class Fault { Refused, Gone, Raised };
@@ -206,6 +251,7 @@ TEST_P(ApplyDateTimeFails, ShowsTheReasonAndTheOldTime) {
   editor.Open(L"C:\\Data\\");
   if (c.fault == Fault::Refused) editor.files.FailWrites(L"C:\\Data\\item", 5);
   if (c.fault == Fault::Gone) editor.files.Remove(L"C:\\Data\\item");
+  broken.broken = true;
 
   editor.PickAndApply({2024, 2, 2}, 2, 2);
 
@@ -224,10 +270,11 @@ TEST_P(ApplyDateTimeFails, ShowsTheReasonAndTheOldTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ApplyDateTimeFails,
-    testing::Values(
-        FailCase{"Refused", Fault::Refused, L"Ошибка при изменении даты/времени:  Error 5."},
-        FailCase{"Gone", Fault::Gone, L"Ошибка при изменении даты/времени:  Error 2."},
-        FailCase{"Raised", Fault::Raised, L"Ошибка при изменении даты/времени:  no time zone"}),
+    testing::Values(FailCase{"Refused", Fault::Refused,
+                             L"Ошибка при изменении даты/времени:  Error 5."},
+                    FailCase{"Gone", Fault::Gone, L"Ошибка при изменении даты/времени:  Error 2."},
+                    FailCase{"Raised", Fault::Raised,
+                             L"Ошибка при изменении даты/времени:  zone «Europe» lost"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Unit_Base.h"
+#include "PanelFixture.h"
 #include "platform/fake/FakeServices.h"
 
 namespace editor_test {
 
+using panel_test::PanelForm;
 using platform::DateTime;
 using platform::FileTime;
 using platform::fake::FakeClock;
@@ -43,26 +44,30 @@ class HookedDispatcher : public platform::fake::FakeDispatcher {
   std::function<void()> hook;
 };
 
-// The main window over fakes, in a zone with daylight saving time unless told otherwise.
+// The editor panel over fakes, in a zone with daylight saving time unless told otherwise.
 class Editor {
  public:
   // `other`, when given, stands in for the fake clock.
-  explicit Editor(FakeClock zone = FakeClock(), platform::Clock* other = nullptr)
-      : clock(zone), clockInUse_(other != nullptr ? other : &clock) {
-    rest.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
+  explicit Editor(FakeClock zone = FakeClock(), platform::Clock* other = nullptr) : clock(zone) {
+    rest.services.files = &files;
+    rest.services.clock = other != nullptr ? other : &clock;
+    rest.services.dispatcher = &dispatcher;
     files.AddFolder(L"C:\\");
   }
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
-  // Creates the window (which lists C:\), then lists `folder` as navigation does.
+  // Lists `folder` as navigation does, making the panels first.
   void Open(const std::wstring& folder) {
-    if (!form) form = std::make_unique<TForm1>(services, state);
-    form->cbPath->SetTextValue(folder);
-    form->AddFile(folder + L"*.*", 0x1FF);
+    if (!panels_) {
+      panels_ = std::make_unique<panel_test::EditorPanels>(rest.services);
+      form = &panels_->form;
+    }
+    panels_->List(folder);
   }
 
   ui::ListView& list() { return *form->ListViewAttributes; }
+  EditorPanel& panel() { return panels_->editor; }
 
   size_t IndexOf(const std::wstring& caption) {
     for (size_t i = 0; i < list().Count(); ++i) {
@@ -89,17 +94,12 @@ class Editor {
 
   RecordingFiles files;
   FakeClock clock;
-
- private:
-  platform::Clock* clockInUse_;
-
- public:
   HookedDispatcher dispatcher;
   FakePlatform rest;
-  platform::Services services{files,        rest.volumes, rest.shell,   rest.registry, *clockInUse_,
-                              rest.dialogs, dispatcher,   rest.process, rest.versions, rest.forms};
-  ProcessState state;
-  std::unique_ptr<TForm1> form;
+  PanelForm* form = nullptr;  // once opened
+
+ private:
+  std::unique_ptr<panel_test::EditorPanels> panels_;
 };
 
 }  // namespace editor_test

@@ -49,7 +49,7 @@ TEST_P(PanelState, FollowsTheSelectedItem) {
   Editor editor;
   MakeData(editor.files);
   editor.Open(L"C:\\Data\\");
-  TForm1& form = *editor.form;
+  PanelForm& form = *editor.form;
   editor.files.Remove(L"C:\\Data\\gone.txt");  // deleted since the listing
 
   editor.list().UserSelectAll(false);
@@ -113,25 +113,6 @@ TEST(PanelSelection, DescribesTheFirstSelectedItemInListOrder) {
 
   EXPECT_EQ(editor.form->DatePicker1->Value(), ShownFor(3));
   EXPECT_EQ(editor.Boxes(), (std::vector<bool>{true, true, false, false}));
-}
-
-// A new order may put another selected item first: the panel and both buttons follow it.
-TEST(PanelSelection, FollowsTheFirstSelectedItemAfterSorting) {
-  Editor editor;
-  editor.files.AddFolder(L"C:\\Data");
-  editor.files.AddFile(L"C:\\Data\\a.txt", 10, WrittenOn(1), kH);
-  editor.files.AddFile(L"C:\\Data\\b.txt", 20, WrittenOn(2), kS);
-  editor.Open(L"C:\\Data\\");
-  editor.list().UserColumnClick(0);  // by name, descending: b.txt, a.txt
-  editor.list().UserSelectAll(false);
-  editor.list().UserSelect(editor.IndexOf(L"a.txt"), true);
-  editor.list().UserSelect(editor.IndexOf(L"b.txt"), true);
-  ASSERT_EQ(editor.form->DatePicker1->Value(), ShownFor(2));
-
-  editor.list().UserColumnClick(0);  // ascending: a.txt first
-
-  EXPECT_EQ(editor.form->DatePicker1->Value(), ShownFor(1));
-  EXPECT_EQ(editor.Boxes(), (std::vector<bool>{false, true, false, false}));
 }
 
 TEST(PanelSelection, AWindowWithoutItemsDisablesTheEditor) {

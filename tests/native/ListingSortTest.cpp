@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Unit_Base.h"
+#include "PanelFixture.h"
 #include "browser/Sorting.h"
 #include "platform/fake/FakeServices.h"
 
@@ -82,21 +82,20 @@ class HeaderClick : public testing::Test {
     fake.files.AddFile(L"C:\\C.txt", 2048, ToFileTime({2024, 12, 1, 10, 0, 0, 0}));
     fake.files.AddFile(L"C:\\a.txt", 1 << 20, ToFileTime({2022, 6, 5, 8, 0, 0, 0}));
     fake.files.AddFolder(L"C:\\d", ToFileTime({2019, 1, 4, 0, 0, 0, 0}));
-    form = std::make_unique<TForm1>(fake.services, state);
+    panel.List(L"C:\\");
   }
 
   std::vector<std::wstring> Captions() {
     std::vector<std::wstring> captions;
-    ui::ListView& list = *form->ListViewAttributes;
+    ui::ListView& list = panel.list();
     for (size_t i = 0; i < list.Count(); ++i) captions.push_back(list.Item(i).caption);
     return captions;
   }
 
-  void Click(int column) { form->ListViewAttributes->UserColumnClick(column); }
+  void Click(int column) { panel.browser.SortByColumn(column); }
 
   FakePlatform fake;
-  ProcessState state;
-  std::unique_ptr<TForm1> form;
+  panel_test::BrowserPanel panel{fake.services};
 };
 
 TEST_F(HeaderClick, EveryClickFlipsTheDirectionWhateverTheColumn) {
@@ -104,7 +103,7 @@ TEST_F(HeaderClick, EveryClickFlipsTheDirectionWhateverTheColumn) {
   EXPECT_EQ(Captions(), (V{L"d", L"a.txt", L"C.txt", L"b.txt"})) << "listed by size text";
 
   Click(0);
-  EXPECT_EQ(state.SortDirection, -1);
+  EXPECT_EQ(panel.sortDirection, -1);
   EXPECT_EQ(Captions(), (V{L"d", L"C.txt", L"b.txt", L"a.txt"})) << "names Z to A";
 
   Click(0);
@@ -127,7 +126,7 @@ TEST_F(HeaderClick, TypeColumnSortsAsTheSizeColumn) {
 }
 
 TEST_F(HeaderClick, SelectionAndFocusStayWithTheirItem) {
-  ui::ListView& list = *form->ListViewAttributes;
+  ui::ListView& list = panel.list();
   const std::wstring selected = list.Item(0).caption;
   int events = 0;
   list.OnSelectItem = [&](int, bool) { ++events; };
@@ -145,23 +144,21 @@ TEST_F(HeaderClick, SelectionAndFocusStayWithTheirItem) {
 TEST_F(HeaderClick, ListingAfterAnOddNumberOfClicksSortsDescending) {
   Click(0);
 
-  form->cbPath->SetTextValue(L"C:\\");
-  form->AddFile(L"C:\\*.*", 0x1FF);
+  panel.List(L"C:\\");
 
   EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"b.txt", L"C.txt", L"a.txt", L"d"}))
       << "largest texts first, folders last";
-  EXPECT_EQ(form->ListViewAttributes->Selected(), 0);
+  EXPECT_EQ(panel.list().Selected(), 0);
 }
 
 TEST_F(HeaderClick, OnAnEmptyListOnlyFlipsTheDirection) {
   fake.files.AddFolder(L"C:\\Empty");
-  form->cbPath->SetTextValue(L"C:\\Empty\\");
-  form->AddFile(L"C:\\Empty\\*.*", 0x1FF);
+  panel.List(L"C:\\Empty\\");
 
   Click(2);
 
-  EXPECT_EQ(state.SortDirection, -1);
-  EXPECT_EQ(form->ListViewAttributes->Count(), 0u);
+  EXPECT_EQ(panel.sortDirection, -1);
+  EXPECT_EQ(panel.list().Count(), 0u);
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Unit_Base.h"
+#include "PanelFixture.h"
 #include "browser/FileSize.h"
 #include "platform/fake/FakeServices.h"
+#include "platform/ui/ImageList.h"
 
 namespace {
 
@@ -51,7 +52,9 @@ class Listing : public testing::Test {
     fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
     fake.files.AddFolder(L"C:\\");
     fake.files.AddFolder(L"C:\\Data", kWinterNoon);
-    form = std::make_unique<TForm1>(services, state);
+    fake.services.clock = &clock;
+    panel = std::make_unique<panel_test::BrowserPanel>(fake.services);
+    form = &panel->form;
     list().OnSelectItem = [this](int item, bool selected) {
       selections.emplace_back(item, selected);
     };
@@ -60,10 +63,7 @@ class Listing : public testing::Test {
   ui::ListView& list() { return *form->ListViewAttributes; }
 
   // Lists a folder as navigation does: the path box names it, then the listing runs.
-  void List(const std::wstring& folder) {
-    form->cbPath->SetTextValue(folder);
-    form->AddFile(folder + L"*.*", kAllEntries);
-  }
+  void List(const std::wstring& folder) { panel->List(folder); }
 
   std::vector<std::wstring> Captions() {
     std::vector<std::wstring> captions;
@@ -81,11 +81,8 @@ class Listing : public testing::Test {
 
   FakePlatform fake;
   TestClock clock;
-  platform::Services services{fake.files,    fake.volumes, fake.shell,      fake.registry,
-                              clock,         fake.dialogs, fake.dispatcher, fake.process,
-                              fake.versions, fake.forms};
-  ProcessState state;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<panel_test::BrowserPanel> panel;
+  panel_test::PanelForm* form = nullptr;
   std::vector<std::pair<int, bool>> selections;
 };
 
@@ -368,7 +365,7 @@ TEST_F(Listing, ShellFailureGivesNoIconAndIsAskedAgainForTheNextEntry) {
   fake.shell.failingPaths = {L"C:\\Data\\a.txt"};
 
   form->cbPath->SetTextValue(L"C:\\Data");  // pasted text may lack the final backslash
-  form->AddFile(L"C:\\Data\\*.*", kAllEntries);
+  panel->browser.List(L"C:\\Data\\*.*", kAllEntries);
 
   EXPECT_EQ(Shown(L"a.txt").imageIndex, -1);
   EXPECT_EQ(Shown(L"a.txt").subItems[0], L"");
@@ -407,9 +404,9 @@ TEST_P(SystemImages, AreBorrowedForTheSlotsTheShellFills) {
   FakePlatform fake;
   fake.shell.smallList = GetParam().small;
   fake.shell.largeList = GetParam().large;
-  ProcessState state;
-  TForm1 form(fake.services, state);
-  const ui::ListView& list = *form.ListViewAttributes;
+  panel_test::BrowserPanel panel(fake.services);
+  ui::ListView& list = panel.list();
+  panel.browser.AttachSystemImageLists(&list);
 
   for (const auto& [images, handle, size, source] :
        {std::tuple{list.SmallImages(), GetParam().small, 16, ui::ImageSource::SystemSmall},
@@ -431,15 +428,15 @@ INSTANTIATE_TEST_SUITE_P(Handles, SystemImages,
 
 TEST(SystemImages, AttachingAgainReusesTheListsAndAbsentListIsIgnored) {
   FakePlatform fake;
-  ProcessState state;
-  TForm1 form(fake.services, state);
-  const ui::ImageList* small = form.ListViewAttributes->SmallImages();
+  panel_test::BrowserPanel panel(fake.services);
+  panel.browser.AttachSystemImageLists(&panel.list());
+  const ui::ImageList* small = panel.list().SmallImages();
   fake.shell.smallList = 0x61;
 
-  form.AttachSystemImageLists(form.ListViewAttributes);
-  form.AttachSystemImageLists(nullptr);
+  panel.browser.AttachSystemImageLists(&panel.list());
+  panel.browser.AttachSystemImageLists(nullptr);
 
-  EXPECT_EQ(form.ListViewAttributes->SmallImages(), small);
+  EXPECT_EQ(panel.list().SmallImages(), small);
   EXPECT_EQ(small->SharedHandle(), 0x61u);
 }
 

@@ -96,19 +96,4 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"a folder is no marker", L"1.0.0.0", false, true, L"Brindlow 1.0.0.0 (64-bit)"},
         TitleCase{"no version", nullptr, false, false, L"Brindlow  (64-bit)"}));
 
-TEST(MainWindow, ShowWritesTheCountWithTheCurrentCaption) {
-  FakePlatform fake;
-  fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
-  fake.files.AddFolder(L"C:\\");
-  fake.files.AddFile(L"C:\\a.txt", 5);
-  fake.files.AddFile(L"C:\\b.txt", 7);
-  ProcessState state;
-  TForm1 form(fake.services, state);
-  form.LangElements->SetCaption(L"Items:");
-
-  form.Show();
-
-  EXPECT_EQ(form.StatusBar1->Panels()[0].text, L"Items: 2");
-}
-
 }  // namespace

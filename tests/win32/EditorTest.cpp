@@ -84,9 +84,12 @@ struct RealEditor {
   platform::win32::Win32FileSystem files;
   platform::win32::Win32Clock clock;
   platform::fake::FakePlatform rest;
-  platform::Services services{files,         rest.volumes, rest.shell,      rest.registry,
-                              clock,         rest.dialogs, rest.dispatcher, rest.process,
-                              rest.versions, rest.forms};
+  platform::Services services = [this] {
+    platform::Services real = rest.services;
+    real.files = &files;
+    real.clock = &clock;
+    return real;
+  }();
   ProcessState state;
   TForm1 form{services, state};
 };

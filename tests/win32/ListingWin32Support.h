@@ -28,12 +28,7 @@ class TempFolder {
 // made by `host` when given (which must outlive it), else never.
 struct RealBrowser {
   explicit RealBrowser(ui::FormHost* host = nullptr)
-      : services{files,           volumes,
-                 shell,           rest.registry,
-                 clock,           rest.dialogs,
-                 rest.dispatcher, rest.process,
-                 rest.versions,   host != nullptr ? *host : rest.forms},
-        form{services, state} {}
+      : services{Real(host)}, form{services, state} {}
 
   platform::win32::Win32FileSystem files;
   platform::win32::Win32Volumes volumes;
@@ -43,6 +38,17 @@ struct RealBrowser {
   platform::Services services;
   ProcessState state;
   TForm1 form;
+
+ private:
+  platform::Services Real(ui::FormHost* host) {
+    platform::Services real = rest.services;
+    real.files = &files;
+    real.volumes = &volumes;
+    real.shell = &shell;
+    real.clock = &clock;
+    if (host != nullptr) real.forms = host;
+    return real;
+  }
 };
 
 }  // namespace listing_test

@@ -101,8 +101,12 @@ class MainWindow : public testing::Test {
   platform::win32::Win32Shell realShell;
   platform::win32::Win32Dispatcher dispatcher;
   platform::win32::Win32FormHost host;  // outlives the forms
-  platform::Services services{fake.files,   fake.volumes, fake.shell,   fake.registry, fake.clock,
-                              fake.dialogs, dispatcher,   fake.process, fake.versions, host};
+  platform::Services services = [this] {
+    platform::Services real = fake.services;
+    real.dispatcher = &dispatcher;
+    real.forms = &host;
+    return real;
+  }();
   ProcessState state;
   std::unique_ptr<TForm1> form;
   HWND frame = nullptr;

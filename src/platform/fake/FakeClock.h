@@ -4,9 +4,8 @@
 
 namespace platform::fake {
 
-// Calendar arithmetic on UTC file times.
-FileTime ToFileTime(const DateTime& utc);
-DateTime FromFileTime(FileTime utc);
+using platform::FromFileTime;
+using platform::ToFileTime;
 
 // A time zone like Central Europe: standard time `bias` minutes east of UTC and, when
 // `daylightSaving`, one hour more from the last Sunday of March 01:00 UTC to the last

@@ -142,8 +142,13 @@ class FakeFormHost : public ui::FormHost {
   std::vector<ui::Form*> shownModal;
 };
 
-// Every service faked, ready to hand to a window.
+// Every service faked, ready to hand to a window. A test may point any field of `services`
+// at a service of its own.
 struct FakePlatform {
+  FakePlatform() = default;
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
+
   FakeFileSystem files;
   FakeVolumes volumes;
   FakeShell shell;
@@ -155,8 +160,16 @@ struct FakePlatform {
   FakeVersionResources versions;
   FakeFormHost forms;
 
-  Services services{files,   volumes,    shell,   registry, clock,
-                    dialogs, dispatcher, process, versions, forms};
+  Services services{.files = &files,
+                    .volumes = &volumes,
+                    .shell = &shell,
+                    .registry = &registry,
+                    .clock = &clock,
+                    .dialogs = &dialogs,
+                    .dispatcher = &dispatcher,
+                    .process = &process,
+                    .versions = &versions,
+                    .forms = &forms};
 };
 
 }  // namespace platform::fake

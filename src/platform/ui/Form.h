@@ -31,6 +31,9 @@ class FormHost {
   virtual Rect ScreenBounds(const Control& /*control*/) { return {}; }
 };
 
+// What a device broadcast tells a top-level window.
+enum class DeviceChange { VolumeArrived, VolumeRemoved, Other };
+
 struct Size {
   int width = 0;
   int height = 0;
@@ -72,6 +75,7 @@ class Form : public CaptionedControl {
 
   Event OnShow;
   Event OnClose;
+  std::function<void(DeviceChange)> OnDeviceChange;
   // Handlers of window messages of its own, run after the default processing.
   std::map<unsigned, std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>>
       messageHandlers;

@@ -46,8 +46,16 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   win32::Win32VersionResources versions;
   // Declared before the application: the forms give their windows back to it as they go.
   win32::Win32FormHost forms;
-  platform::Services services{files,   volumes,    shell,   registry, clock,
-                              dialogs, dispatcher, process, versions, forms};
+  const platform::Services services{.files = &files,
+                                    .volumes = &volumes,
+                                    .shell = &shell,
+                                    .registry = &registry,
+                                    .clock = &clock,
+                                    .dialogs = &dialogs,
+                                    .dispatcher = &dispatcher,
+                                    .process = &process,
+                                    .versions = &versions,
+                                    .forms = &forms};
   try {
     Application application(services);
     return application.Run();

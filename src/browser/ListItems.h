@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
+
+#include "platform/ui/ListView.h"
 
 // Where the file list keeps each part of an item besides its caption.
 namespace listitem {
@@ -13,5 +17,17 @@ inline constexpr std::size_t kCount = 4;
 
 inline constexpr const wchar_t* kDir = L"dir";
 inline constexpr const wchar_t* kFile = L"file";
+
+// The item stands for a folder.
+bool IsFolder(const ui::ListItem& item);
+
+// The first selected item in list order: the one the editor describes and changes.
+struct Selected {
+  std::size_t index = 0;
+  std::wstring caption;
+  bool isFolder = false;
+  bool operator==(const Selected&) const = default;
+};
+std::optional<Selected> FirstSelected(ui::ListView& list);
 
 }  // namespace listitem
