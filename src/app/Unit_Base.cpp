@@ -29,7 +29,8 @@ TForm1::~TForm1() = default;
 
 void TForm1::CreatePanels() {
   browser_ = std::make_unique<FolderBrowser>(
-      BrowserControls{*ComboBoxDrive, *cbPath, *ListViewAttributes, *StatusBar1, *LangElements},
+      BrowserControls{*this, *ComboBoxDrive, *cbPath, *ListViewAttributes, *StatusBar1,
+                      *LangElements},
       BrowserServices{*services_.files, *services_.volumes, *services_.shell, *services_.clock,
                       *services_.dispatcher},
       state_.SortDirection);
@@ -41,6 +42,7 @@ void TForm1::CreatePanels() {
       EditorServices{*services_.files, *services_.shell, *services_.clock, *services_.dialogs,
                      *services_.dispatcher},
       kApplicationTitle);
+  browser_->OnPathListed = [this] { editor_->ShowListedFolder(); };
 }
 
 // Every handler runs guarded: a failure leaves the window as far as the handler got.
@@ -49,7 +51,21 @@ void TForm1::ConnectEvents() {
   OnShow = Guarded([this] { FormShow(); });
   OnClose = Guarded([this] { FormClose(); });
   OnDeviceChange = Guarded([this](ui::DeviceChange change) { WMDeviceChange(change); });
+  OnShortcut = [this](ui::KeyStroke stroke) {
+    bool taken = false;
+    ui::Guard([&] { taken = FormShortcut(stroke); });
+    return taken;
+  };
   ComboBoxDrive->OnChange = Guarded([this] { ComboBoxDriveChange(); });
+  cbPath->OnChange = Guarded([this] { cbPathChange(); });
+  cbPath->OnKeyDown = Guarded([this](unsigned& key) { cbPathKeyDown(key); });
+  cbPath->OnKeyPress = Guarded([this](wchar_t& ch) { cbPathKeyPress(ch); });
+  cbPath->OnEnter = Guarded([this] { cbPathEnter(); });
+  cbPath->OnMouseEnter = Guarded([this] { cbPathMouseEnter(); });
+  ButtonUP->OnClick = Guarded([this] { ButtonUPClick(); });
+  ButtonRefresh->OnClick = Guarded([this] { ButtonRefreshClick(); });
+  ListViewAttributes->OnDblClick = Guarded([this] { ListViewAttributesDblClick(); });
+  ListViewAttributes->OnReturn = Guarded([this] { ListViewAttributesDblClick(); });
   ListViewAttributes->OnColumnClick =
       Guarded([this](int column) { ListViewAttributesColumnClick(column); });
   ListViewAttributes->OnClick = Guarded([this] { ListViewAttributesClick(); });
@@ -91,6 +107,20 @@ void TForm1::FormClose() {
 
 void TForm1::WMDeviceChange(ui::DeviceChange change) {
   if (change != ui::DeviceChange::Other) FillDriveList();
+}
+
+bool TForm1::FormShortcut(ui::KeyStroke stroke) {
+  const bool plain = !stroke.alt && !stroke.ctrl && !stroke.shift;
+  if ((stroke.key == ui::Key::Backspace && plain) ||
+      (stroke.key == ui::Key::Up && stroke.alt && !stroke.ctrl && !stroke.shift)) {
+    ButtonUPClick();
+    return true;
+  }
+  if (stroke.key == ui::Key::F5 && plain) {
+    ButtonRefreshClick();
+    return true;
+  }
+  return false;
 }
 
 void TForm1::ListViewAttributesColumnClick(int column) {

@@ -46,6 +46,28 @@ class TForm1 : public ui::Form {
   void ComboBoxDriveChange() { browser_->OpenSelectedDrive(); }
   void WMDeviceChange(ui::DeviceChange change);
 
+  // Navigation. The path box takes no typing: keys and characters are dropped, and the edit
+  // field never keeps a highlighted selection.
+  void cbPathChange() { browser_->OpenPathBoxFolder(); }
+  void cbPathKeyDown(unsigned& key) {
+    key = 0;
+    cbPath->CollapseEditSelection();
+  }
+  void cbPathKeyPress(wchar_t& ch) {
+    ch = 0;
+    cbPath->CollapseEditSelection();
+  }
+  void cbPathEnter() { cbPath->CollapseEditSelection(); }
+  void cbPathMouseEnter() { cbPath->CollapseEditSelection(); }
+  void ButtonUPClick() { browser_->GoUp(); }
+  void ButtonRefreshClick() { cbPathChange(); }
+  void ListViewAttributesDblClick() { browser_->OpenSelectedItem(); }
+  [[nodiscard]] std::wstring GetParentFolder(const std::wstring& path) const {
+    return browser_->GetParentFolder(path);
+  }
+  // Backspace and Alt+Up go up, F5 refreshes.
+  bool FormShortcut(ui::KeyStroke stroke);
+
   // Listing and sorting.
   void AddFile(const std::wstring& fileMask, std::uint32_t fileAttr) {
     browser_->List(fileMask, fileAttr);

@@ -67,6 +67,19 @@ std::optional<platform::ShellFileInfo> FileTypeInfo::Lookup(const ui::ListItem& 
   return info;
 }
 
+std::wstring FileTypeInfo::TypeName(const ui::ListItem& item) {
+  if (item.resolved) {
+    return item.subItems.size() > listitem::kType ? item.subItems[listitem::kType] : L"";
+  }
+  const bool folder = listitem::IsFolder(item);
+  const std::wstring key = folder ? kFolderKey : L"." + Extension(item.caption);
+  if (auto known = shared_.find(key); known != shared_.end()) return known->second.typeName;
+  if (auto known = typeNames_.find(key); known != typeNames_.end()) return known->second;
+  std::wstring name =
+      shell_.TypeNameOf(item.caption, folder).value_or(std::wstring()).substr(0, kMaxTypeName);
+  return typeNames_.emplace(key, std::move(name)).first->second;
+}
+
 void FileTypeInfo::Resolve(ui::ListItem& item) noexcept {
   try {
     const auto info = Lookup(item);

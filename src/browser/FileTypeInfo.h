@@ -26,6 +26,10 @@ class FileTypeInfo {
   // from the shell, no icon and an empty type.
   void Resolve(ui::ListItem& item) noexcept;
 
+  // The type name an item shows, or will show once shown: for an item not shown yet, the
+  // shell's name for its extension (one question per extension, no file opened).
+  std::wstring TypeName(const ui::ListItem& item);
+
   // A resolver for the list view that shares this object.
   static std::function<void(ui::ListItem&)> Resolver(std::shared_ptr<FileTypeInfo> info) {
     return [info = std::move(info)](ui::ListItem& item) { info->Resolve(item); };
@@ -41,4 +45,5 @@ class FileTypeInfo {
   std::wstring folder_;  // ends with a backslash
   std::unordered_set<std::wstring> ownLookFolders_;
   std::unordered_map<std::wstring, platform::ShellFileInfo> shared_;
+  std::unordered_map<std::wstring, std::wstring> typeNames_;  // by extension key
 };

@@ -53,6 +53,8 @@ ui::ListItem MakeItem(const platform::DirEntry& entry, std::wstring modified) {
     item.subItems[listitem::kSize] = FormatFileSize(static_cast<std::int64_t>(entry.size));
   }
   item.subItems[listitem::kKind] = isDir ? listitem::kDir : listitem::kFile;
+  item.numbers[listitem::kBytes] = isDir ? 0 : static_cast<std::int64_t>(entry.size);
+  item.numbers[listitem::kWritten] = static_cast<std::int64_t>(entry.lastWrite);
   return item;
 }
 
@@ -63,21 +65,21 @@ void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
   {
     const UpdateBracket update(list);
     list.Clear();
-    auto types =
+    types_ =
         std::make_shared<FileTypeInfo>(services_.shell, WithTrailingBackslash(ui_.path.Text()));
-    list.SetItemResolver(FileTypeInfo::Resolver(types));
+    list.SetItemResolver(FileTypeInfo::Resolver(types_));
     const std::wstring separator = services_.clock.TimeSeparator();
     services_.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
       if (PassedOver(entry.attributes, fileAttr) || !IsListed(entry.name)) return;
       const auto local = services_.clock.ToLocal(entry.lastWrite);
-      types->Note(entry);
+      types_->Note(entry);
       list.AddItem(
           MakeItem(entry, FormatModified(local.value_or(platform::DateTime{}), separator)));
     });
   }
 
   if (list.Count() > 0) {
-    SortItems(list, SortColumn::Size, sortDirection_);
+    SortItems(list, SortColumn::Size, sortDirection_, TypeNamesOfListing());
     try {
       list.ScrollIntoView(0);
       list.SetItemSelected(0, true);
@@ -106,6 +108,12 @@ void FolderBrowser::AttachSystemImageLists(ui::ListView* listView) const {
   share(false, large, L"SystemLargeImages");
   share(true, small, L"SystemSmallImages");
   listView->SetImages(small, large);
+}
+
+TypeNames FolderBrowser::TypeNamesOfListing() const {
+  return [types = types_](const ui::ListItem& item) {
+    return types ? types->TypeName(item) : std::wstring();
+  };
 }
 
 void FolderBrowser::ShowItemCount() {

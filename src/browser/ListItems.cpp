@@ -9,7 +9,7 @@ bool IsFolder(const ui::ListItem& item) {
 std::optional<Selected> FirstSelected(ui::ListView& list) {
   const int index = list.Selected();
   if (index < 0) return std::nullopt;
-  const ui::ListItem& item = list.Item(static_cast<std::size_t>(index));
+  const ui::ListItem& item = list.Peek(static_cast<std::size_t>(index));
   return Selected{static_cast<std::size_t>(index), item.caption, IsFolder(item)};
 }
 

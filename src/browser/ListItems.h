@@ -15,6 +15,10 @@ inline constexpr std::size_t kSize = 2;      // empty for folders and empty file
 inline constexpr std::size_t kKind = 3;      // kDir or kFile; not shown
 inline constexpr std::size_t kCount = 4;
 
+// The item's numbers.
+inline constexpr std::size_t kBytes = 0;    // a file's size; 0 for folders
+inline constexpr std::size_t kWritten = 1;  // the last-write instant (UTC ticks)
+
 inline constexpr const wchar_t* kDir = L"dir";
 inline constexpr const wchar_t* kFile = L"file";
 

@@ -1,70 +1,40 @@
 #include "browser/Sorting.h"
 
+#include "browser/FileTypeInfo.h"
 #include "browser/FolderBrowser.h"
 #include "browser/ListItems.h"
 #include "platform/TextCase.h"
 
-namespace {
-
-const std::wstring& Key(const ui::ListItem& item, SortColumn column) {
-  static const std::wstring kEmpty;
-  const auto sub = [&](std::size_t index) -> const std::wstring& {
-    return item.subItems.size() > index ? item.subItems[index] : kEmpty;
-  };
-  switch (column) {
-    case SortColumn::Name:
-      return item.caption;
-    case SortColumn::Date:
-      return sub(listitem::kModified);
-    case SortColumn::Size:
-      return sub(listitem::kSize);
-  }
-  return kEmpty;
-}
-
-// A comparison that fails counts as equal.
-int Compare(const ui::ListItem& a, const ui::ListItem& b, int direction,
-            SortColumn column) noexcept {
-  try {
-    const int order = SortKey(a, column).compare(SortKey(b, column));
-    return order > 0 ? direction : order < 0 ? -direction : 0;
-  } catch (...) {
-    return 0;
-  }
-}
-
-}  // namespace
-
-std::wstring SortKey(const ui::ListItem& item, SortColumn column) {
-  return platform::UpperCase(Key(item, column));
-}
-
-int CompareByName(const ui::ListItem& a, const ui::ListItem& b, int direction) {
-  return Compare(a, b, direction, SortColumn::Name);
-}
-
-int CompareByDate(const ui::ListItem& a, const ui::ListItem& b, int direction) {
-  return Compare(a, b, direction, SortColumn::Date);
-}
-
-int CompareBySize(const ui::ListItem& a, const ui::ListItem& b, int direction) {
-  return Compare(a, b, direction, SortColumn::Size);
-}
-
 SortColumn ColumnSort(int column) {
   switch (column) {
-    case 0:
-      return SortColumn::Name;
+    case 1:
+      return SortColumn::Type;
     case 2:
       return SortColumn::Date;
+    case 3:
+      return SortColumn::Size;
     default:
-      return SortColumn::Size;  // the type column has no order of its own
+      return SortColumn::Name;
   }
 }
 
-void SortItems(ui::ListView& list, SortColumn column, int direction) {
-  // The same order as sorting with the comparisons, with each item's key made once.
-  list.SortByKey([column](const ui::ListItem& item) { return SortKey(item, column); },
+ui::SortKey SortKeyOf(const ui::ListItem& item, SortColumn column, const TypeNames& typeNames) {
+  std::wstring name = platform::UpperCase(item.caption);
+  switch (column) {
+    case SortColumn::Name:
+      return {0, std::move(name), {}};
+    case SortColumn::Type:
+      return {0, platform::UpperCase(typeNames(item)), std::move(name)};
+    case SortColumn::Date:
+      return {item.numbers[listitem::kWritten], std::move(name), {}};
+    case SortColumn::Size:
+      return {item.numbers[listitem::kBytes], std::move(name), {}};
+  }
+  return {};
+}
+
+void SortItems(ui::ListView& list, SortColumn column, int direction, const TypeNames& typeNames) {
+  list.SortByKey([&](const ui::ListItem& item) { return SortKeyOf(item, column, typeNames); },
                  direction < 0);
 }
 
@@ -76,6 +46,6 @@ bool FolderBrowser::SortByColumn(int column) {
     return first->caption;
   };
   const std::optional<std::wstring> shown = firstCaption();
-  SortItems(ui_.list, ColumnSort(column), sortDirection_);
+  SortItems(ui_.list, ColumnSort(column), sortDirection_, TypeNamesOfListing());
   return firstCaption() != shown;
 }

@@ -1,22 +1,22 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/ui/ListView.h"
 
-enum class SortColumn { Name, Date, Size };
+enum class SortColumn { Name, Type, Date, Size };
 
-// A key as the comparisons see it: the shown text, upper-cased.
-std::wstring SortKey(const ui::ListItem& item, SortColumn column);
-
-// The three comparisons of the file list: the shown text of the key, upper-cased, compared
-// code unit by code unit; `direction` +1 for ascending, -1 for descending.
-int CompareByName(const ui::ListItem& a, const ui::ListItem& b, int direction);
-int CompareByDate(const ui::ListItem& a, const ui::ListItem& b, int direction);
-int CompareBySize(const ui::ListItem& a, const ui::ListItem& b, int direction);
-
-// The comparison a header column sorts with (the type column sorts as the size column).
+// The order a header column sorts by.
 SortColumn ColumnSort(int column);
 
-// Sorts the list by one key, computing each item's key once.
-void SortItems(ui::ListView& list, SortColumn column, int direction);
+// An item's type name as its type column shows it, or will once shown.
+using TypeNames = std::function<std::wstring(const ui::ListItem&)>;
+
+// What an item is ordered by in a column: names upper-cased, code unit by code unit; types
+// by their name, then by name; dates by the instant; sizes by the byte count (folders and
+// empty files as 0), then by name.
+ui::SortKey SortKeyOf(const ui::ListItem& item, SortColumn column, const TypeNames& typeNames);
+
+// Sorts the list by one column, +1 ascending and -1 descending, each item's key made once.
+void SortItems(ui::ListView& list, SortColumn column, int direction, const TypeNames& typeNames);

@@ -1,4 +1,5 @@
 // The four attribute boxes: shown from the item's attribute word, written back to it.
+#include "browser/ProtectedNames.h"
 #include "editor/EditorPanel.h"
 
 namespace {
@@ -44,6 +45,10 @@ void EditorPanel::ApplyAttributes() {
   services_.dispatcher.ProcessMessages();
   NotifyShell();
   services_.dispatcher.ProcessMessages();
+}
+
+bool EditorPanel::IsProtectedItem(const std::wstring& itemName) {
+  return IsProtectedName(itemName);
 }
 
 void EditorPanel::NotifyShell() {

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::uint32_t kErrorInvalidParameter = 87;
-
 // The date of the date picker at the time of day of the time picker.
 platform::DateTime ChosenTime(const platform::DateTime& date, const platform::DateTime& time) {
   return {date.year, date.month, date.day, time.hour, time.minute, time.second, time.millisecond};
@@ -31,6 +29,11 @@ void EditorPanel::ApplyDateTime() {
     if (written) {
       ui_.list.SetSubItem(item->shown.index, listitem::kModified,
                           FormatModified(*written, services_.clock.TimeSeparator()));
+    }
+    // The date column sorts by the instant on disk.
+    if (const auto entry = services_.files.FindEntry(item->path)) {
+      ui_.list.SetNumber(item->shown.index, listitem::kWritten,
+                         static_cast<std::int64_t>(entry->lastWrite));
     }
     Refresh();
     NotifyShell();
@@ -80,7 +83,7 @@ std::optional<platform::FileTime> EditorPanel::InstantFor(const std::wstring& pa
 std::uint32_t EditorPanel::SetFileLastWriteTime(const std::wstring& path,
                                                 const platform::DateTime& value) {
   const std::optional<platform::FileTime> utc = InstantFor(path, value);
-  if (!utc) return kErrorInvalidParameter;
+  if (!utc) return platform::kErrorInvalidParameter;
   platform::FileTimes times;
   times.lastWrite = utc;
   return services_.files.SetTimes(path, times);
@@ -89,7 +92,7 @@ std::uint32_t EditorPanel::SetFileLastWriteTime(const std::wstring& path,
 std::uint32_t EditorPanel::SetFolderTimes(const std::wstring& path,
                                           const platform::DateTime& value) {
   const std::optional<platform::FileTime> utc = InstantFor(path, value);
-  if (!utc) return kErrorInvalidParameter;
+  if (!utc) return platform::kErrorInvalidParameter;
   return services_.files.SetTimes(path, {utc, utc, utc});
 }
 

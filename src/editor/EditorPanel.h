@@ -57,6 +57,8 @@ class EditorPanel {
   void Refresh();
   // Reads the item's attributes from disk into the four boxes.
   void ReadAttributes();
+  // After navigation has listed a folder: with nothing selected the panel offers nothing.
+  void ShowListedFolder();
 
   void ApplyAttributes();
   void ApplyDateTime();

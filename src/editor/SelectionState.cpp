@@ -3,7 +3,6 @@
 #include "browser/ListItems.h"
 #include "browser/PathText.h"
 #include "editor/EditorPanel.h"
-#include "editor/ProtectedNames.h"
 
 std::optional<EditorPanel::Item> EditorPanel::FirstSelectedItem() const {
   auto selected = listitem::FirstSelected(ui_.list);
@@ -60,6 +59,17 @@ void EditorPanel::ReadAttributes() {
   if (attributes == platform::kInvalidAttributes || !IsStillFirstSelected(*item)) return;
   ShowAttributes(attributes);
   services_.dispatcher.ProcessMessages();
+}
+
+// An empty folder leaves nothing selected: neither group may describe an item of the folder
+// listed before.
+void EditorPanel::ShowListedFolder() {
+  if (ui_.list.Selected() < 0) {
+    ShowAttributes(0);
+    ui_.attributes.SetEnabled(false);
+    ui_.dateTime.SetEnabled(false);
+  }
+  ReadAttributes();
 }
 
 std::optional<platform::DateTime> EditorPanel::GetEntryTime(const std::wstring& path) const {

@@ -20,6 +20,9 @@ inline constexpr std::uint32_t kAttrReparsePoint = 0x400;
 // The attribute mask that lets a listing pass over no entry.
 inline constexpr std::uint32_t kAttrMaskAll = 0x1FF;
 
+// The system's error code for an argument it cannot take (a time it cannot convert).
+inline constexpr std::uint32_t kErrorInvalidParameter = 87;
+
 struct DirEntry {
   std::wstring name;
   std::uint32_t attributes = 0;

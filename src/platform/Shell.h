@@ -4,6 +4,10 @@
 #include <optional>
 #include <string>
 
+namespace ui {
+class Form;
+}
+
 namespace platform {
 
 struct ShellFileInfo {
@@ -16,10 +20,13 @@ class Shell {
   virtual ~Shell() = default;
   // Type name and system icon index of a file or folder, or nothing when the shell fails.
   virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) = 0;
+  // The type name of a file or folder of this name, from the name alone: nothing is opened.
+  virtual std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) = 0;
   // The system image list of small or large icons (a borrowed handle), or 0.
   virtual std::uintptr_t SystemImageList(bool small) = 0;
-  // Opens a file with its default action.
-  virtual void Open(std::uintptr_t ownerWindow, const std::wstring& file,
+  // Opens a file with its default action, with `directory` as its working folder; `owner`
+  // (or none) owns what the system shows.
+  virtual void Open(const ui::Form* owner, const std::wstring& file,
                     const std::wstring& directory) = 0;
   // Tells the shell that associations changed and asks the desktop to refresh.
   virtual void NotifyAssociationsChanged() = 0;

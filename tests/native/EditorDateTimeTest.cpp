@@ -43,6 +43,9 @@ TEST(ApplyDateTime, WritesTheChosenDateAndTimeOfDay) {
   EXPECT_EQ(Item(editor).creation, kCreated);
   EXPECT_EQ(Item(editor).lastAccess, kCreated);
   EXPECT_EQ(editor.Cell(L"item"), L"15.03.2024 10:30");
+  EXPECT_EQ(editor.list().Peek(0).numbers[listitem::kWritten],
+            static_cast<std::int64_t>(Utc(2024, 3, 15, 9, 30, 42, 500)))
+      << "the date column sorts by the new instant";
   const DateTime shown{2024, 3, 15, 10, 30, 42, 500};
   EXPECT_EQ(editor.form->DatePicker1->Value(), shown);
   EXPECT_EQ(editor.form->TimePicker1->Value(), shown);

@@ -1,131 +1,133 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "PanelFixture.h"
-#include "browser/Sorting.h"
 #include "platform/fake/FakeServices.h"
 
 namespace {
 
 using platform::fake::FakePlatform;
 using platform::fake::ToFileTime;
+using Names = std::vector<std::wstring>;
 
-ui::ListItem Item(std::wstring caption, std::wstring modified, std::wstring size) {
-  return {std::move(caption), -1, {L"", std::move(modified), std::move(size), L"file"}};
-}
+constexpr std::uint64_t kKB = 1024;
 
-struct CompareCase {
-  const char* what;
-  SortColumn column;
-  const wchar_t* first;
-  const wchar_t* second;
-  int ascending;  // the result with the direction +1
-};
-
-void PrintTo(const CompareCase& c, std::ostream* os) {
-  *os << c.what;
-}
-
-class Comparison : public testing::TestWithParam<CompareCase> {};
-
-TEST_P(Comparison, OrdersTheUpperCasedTextCodeUnitByCodeUnit) {
-  const CompareCase& c = GetParam();
-  auto make = [&](const wchar_t* key) {
-    return Item(c.column == SortColumn::Name ? key : L"n", c.column == SortColumn::Date ? key : L"",
-                c.column == SortColumn::Size ? key : L"");
-  };
-  const ui::ListItem a = make(c.first);
-  const ui::ListItem b = make(c.second);
-  const auto compare = c.column == SortColumn::Name   ? CompareByName
-                       : c.column == SortColumn::Date ? CompareByDate
-                                                      : CompareBySize;
-
-  EXPECT_EQ(compare(a, b, 1), c.ascending) << c.what;
-  EXPECT_EQ(compare(a, b, -1), -c.ascending) << c.what;
-  EXPECT_EQ(compare(b, a, 1), -c.ascending) << c.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Comparison,
-    testing::Values(CompareCase{"case is ignored", SortColumn::Name, L"readme.txt", L"README.TXT",
-                                0},
-                    CompareCase{"upper-cased before comparing", SortColumn::Name, L"a", L"_", -1},
-                    CompareCase{"a prefix comes first", SortColumn::Name, L"ab", L"a", 1},
-                    CompareCase{"empty text first", SortColumn::Name, L"", L"0", -1},
-                    CompareCase{"digits before letters", SortColumn::Name, L"9", L"a", -1},
-                    CompareCase{"date by its text", SortColumn::Date, L"01.12.2024 10:00",
-                                L"02.01.2020 09:00", -1},
-                    CompareCase{"size by its text", SortColumn::Size, L"2 kB", L"500 B", -1},
-                    CompareCase{"empty size first", SortColumn::Size, L"", L"1 B", -1},
-                    CompareCase{"B before GB", SortColumn::Size, L"1 B", L"1 GB", -1},
-                    CompareCase{"GB before kB", SortColumn::Size, L"1 GB", L"1 kB", -1},
-                    CompareCase{"kB before MB", SortColumn::Size, L"1 kB", L"1 MB", -1},
-                    CompareCase{"1 MB before 10 kB", SortColumn::Size, L"1 MB", L"10 kB", -1}));
-
-TEST(Comparison, ItemWithoutSubItemsHasEmptyKeys) {
-  const ui::ListItem bare{L"x", -1, {}, false, true};
-  const ui::ListItem full = Item(L"x", L"01.01.2024 00:00", L"1 B");
-  EXPECT_EQ(CompareByDate(bare, full, 1), -1);
-  EXPECT_EQ(CompareBySize(bare, full, 1), -1);
-}
-
-class HeaderClick : public testing::Test {
+// C:\S: two folders, an empty file and files from 10 B to 1 GB, written across months and
+// years (UTC; the zone adds an hour in winter), under names of mixed case and script.
+class Sorting : public testing::Test {
  protected:
-  HeaderClick() {
+  Sorting() {
     fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L""};
     fake.files.AddFolder(L"C:\\");
-    // name, size, last write (UTC; the zone adds an hour in winter)
-    fake.files.AddFile(L"C:\\b.txt", 5, ToFileTime({2020, 1, 2, 9, 0, 0, 0}));
-    fake.files.AddFile(L"C:\\C.txt", 2048, ToFileTime({2024, 12, 1, 10, 0, 0, 0}));
-    fake.files.AddFile(L"C:\\a.txt", 1 << 20, ToFileTime({2022, 6, 5, 8, 0, 0, 0}));
-    fake.files.AddFolder(L"C:\\d", ToFileTime({2019, 1, 4, 0, 0, 0, 0}));
-    panel.List(L"C:\\");
+    fake.files.AddFolder(L"C:\\S");
+    fake.files.AddFolder(L"C:\\S\\Zeta", ToFileTime({2019, 1, 4, 0, 0, 0, 0}));
+    fake.files.AddFolder(L"C:\\S\\alpha", ToFileTime({2024, 12, 1, 10, 0, 0, 0}));
+    fake.files.AddFile(L"C:\\S\\empty.txt", 0, ToFileTime({2020, 1, 2, 9, 0, 0, 0}));
+    fake.files.AddFile(L"C:\\S\\b.bin", 10, ToFileTime({2022, 6, 5, 8, 0, 0, 0}));
+    fake.files.AddFile(L"C:\\S\\Ёлка.txt", 500, ToFileTime({2021, 11, 30, 12, 0, 0, 0}));
+    fake.files.AddFile(L"C:\\S\\c.DAT", 2 * kKB, ToFileTime({2024, 2, 1, 7, 0, 0, 0}));
+    // 2024-01-01 00:30 local: the last day of a year in UTC.
+    fake.files.AddFile(L"C:\\S\\д.log", kKB * kKB, ToFileTime({2023, 12, 31, 23, 30, 0, 0}));
+    fake.files.AddFile(L"C:\\S\\A.iso", kKB * kKB * kKB, ToFileTime({2020, 10, 1, 6, 0, 0, 0}));
   }
 
-  std::vector<std::wstring> Captions() {
-    std::vector<std::wstring> captions;
-    ui::ListView& list = panel.list();
-    for (size_t i = 0; i < list.Count(); ++i) captions.push_back(list.Item(i).caption);
+  Names Captions() {
+    Names captions;
+    for (size_t i = 0; i < panel.list().Count(); ++i) {
+      captions.push_back(panel.list().Item(i).caption);
+    }
     return captions;
   }
 
+  // A header click; the direction flips before the sort.
   void Click(int column) { panel.browser.SortByColumn(column); }
 
   FakePlatform fake;
   panel_test::BrowserPanel panel{fake.services};
 };
 
-TEST_F(HeaderClick, EveryClickFlipsTheDirectionWhateverTheColumn) {
-  using V = std::vector<std::wstring>;
-  EXPECT_EQ(Captions(), (V{L"d", L"a.txt", L"C.txt", L"b.txt"})) << "listed by size text";
+struct OrderCase {
+  const char* what;
+  int column;
+  int direction;
+  Names order;
+};
 
-  Click(0);
-  EXPECT_EQ(panel.sortDirection, -1);
-  EXPECT_EQ(Captions(), (V{L"d", L"C.txt", L"b.txt", L"a.txt"})) << "names Z to A";
+class ColumnOrder : public Sorting, public testing::WithParamInterface<OrderCase> {};
 
-  Click(0);
-  EXPECT_EQ(Captions(), (V{L"a.txt", L"b.txt", L"C.txt", L"d"})) << "names A to Z";
+TEST_P(ColumnOrder, IsTheOrderAUserExpects) {
+  const OrderCase& c = GetParam();
+  panel.List(L"C:\\S\\");
+  panel.sortDirection = -c.direction;
 
-  Click(3);
-  EXPECT_EQ(Captions(), (V{L"b.txt", L"C.txt", L"a.txt", L"d"})) << "size texts descending";
+  Click(c.column);
 
-  Click(2);
-  EXPECT_EQ(Captions(), (V{L"C.txt", L"b.txt", L"d", L"a.txt"}))
-      << "date texts ascending, day first";
+  EXPECT_EQ(panel.sortDirection, c.direction);
+  EXPECT_EQ(Captions(), c.order);
 }
 
-TEST_F(HeaderClick, TypeColumnSortsAsTheSizeColumn) {
-  Click(1);
-  const std::vector<std::wstring> byType = Captions();
+INSTANTIATE_TEST_SUITE_P(Columns, ColumnOrder,
+                         testing::Values(OrderCase{"NameAscending",
+                                                   0,
+                                                   1,
+                                                   {L"A.iso", L"alpha", L"b.bin", L"c.DAT",
+                                                    L"empty.txt", L"Zeta", L"Ёлка.txt", L"д.log"}},
+                                         OrderCase{"NameDescending",
+                                                   0,
+                                                   -1,
+                                                   {L"д.log", L"Ёлка.txt", L"Zeta", L"empty.txt",
+                                                    L"c.DAT", L"b.bin", L"alpha", L"A.iso"}},
+                                         OrderCase{"TypeAscending",
+                                                   1,
+                                                   1,
+                                                   {L"b.bin", L"c.DAT", L"alpha", L"Zeta", L"A.iso",
+                                                    L"д.log", L"empty.txt", L"Ёлка.txt"}},
+                                         OrderCase{"TypeDescending",
+                                                   1,
+                                                   -1,
+                                                   {L"Ёлка.txt", L"empty.txt", L"д.log", L"A.iso",
+                                                    L"Zeta", L"alpha", L"c.DAT", L"b.bin"}},
+                                         OrderCase{"DateAscending",
+                                                   2,
+                                                   1,
+                                                   {L"Zeta", L"empty.txt", L"A.iso", L"Ёлка.txt",
+                                                    L"b.bin", L"д.log", L"c.DAT", L"alpha"}},
+                                         OrderCase{"DateDescending",
+                                                   2,
+                                                   -1,
+                                                   {L"alpha", L"c.DAT", L"д.log", L"b.bin",
+                                                    L"Ёлка.txt", L"A.iso", L"empty.txt", L"Zeta"}},
+                                         OrderCase{"SizeAscending",
+                                                   3,
+                                                   1,
+                                                   {L"alpha", L"empty.txt", L"Zeta", L"b.bin",
+                                                    L"Ёлка.txt", L"c.DAT", L"д.log", L"A.iso"}},
+                                         OrderCase{"SizeDescending",
+                                                   3,
+                                                   -1,
+                                                   {L"A.iso", L"д.log", L"c.DAT", L"Ёлка.txt",
+                                                    L"b.bin", L"Zeta", L"empty.txt", L"alpha"}}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(Sorting, ListingSortsBySizeInTheCurrentDirection) {
+  panel.List(L"C:\\S\\");
+  EXPECT_EQ(Captions(), (Names{L"alpha", L"empty.txt", L"Zeta", L"b.bin", L"Ёлка.txt", L"c.DAT",
+                               L"д.log", L"A.iso"}))
+      << "folders and empty files first, then by the byte count";
+  EXPECT_EQ(panel.list().Selected(), 0);
+
   Click(0);
-  Click(3);
-  EXPECT_EQ(Captions(), byType);
+  panel.List(L"C:\\S\\");
+
+  EXPECT_EQ(Captions(), (Names{L"A.iso", L"д.log", L"c.DAT", L"Ёлка.txt", L"b.bin", L"Zeta",
+                               L"empty.txt", L"alpha"}))
+      << "after an odd number of clicks: largest first, folders last";
 }
 
-TEST_F(HeaderClick, SelectionAndFocusStayWithTheirItem) {
+TEST_F(Sorting, SelectionAndFocusStayWithTheirItem) {
+  panel.List(L"C:\\S\\");
   ui::ListView& list = panel.list();
   const std::wstring selected = list.Item(0).caption;
   int events = 0;
@@ -141,17 +143,7 @@ TEST_F(HeaderClick, SelectionAndFocusStayWithTheirItem) {
   EXPECT_EQ(events, 0) << "sorting changes no selection";
 }
 
-TEST_F(HeaderClick, ListingAfterAnOddNumberOfClicksSortsDescending) {
-  Click(0);
-
-  panel.List(L"C:\\");
-
-  EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"b.txt", L"C.txt", L"a.txt", L"d"}))
-      << "largest texts first, folders last";
-  EXPECT_EQ(panel.list().Selected(), 0);
-}
-
-TEST_F(HeaderClick, OnAnEmptyListOnlyFlipsTheDirection) {
+TEST_F(Sorting, OnAnEmptyListOnlyFlipsTheDirection) {
   fake.files.AddFolder(L"C:\\Empty");
   panel.List(L"C:\\Empty\\");
 
@@ -159,6 +151,29 @@ TEST_F(HeaderClick, OnAnEmptyListOnlyFlipsTheDirection) {
 
   EXPECT_EQ(panel.sortDirection, -1);
   EXPECT_EQ(panel.list().Count(), 0u);
+}
+
+// Rows not yet shown are sorted by the type of their extension: one question each, and no
+// file is opened for it.
+TEST_F(Sorting, ByTypeAsksOncePerExtension) {
+  fake.files.AddFolder(L"C:\\Many");
+  for (int i = 0; i < 60; ++i) {
+    const wchar_t* ext = i % 3 == 0 ? L".exe" : i % 3 == 1 ? L".txt" : L".lnk";
+    fake.files.AddFile(L"C:\\Many\\f" + std::to_wstring(i) + ext, 1);
+  }
+  fake.files.AddFolder(L"C:\\Many\\sub");
+  panel.List(L"C:\\Many\\");
+  panel.sortDirection = -1;
+  const int shown = fake.shell.infoQueries;
+
+  Click(1);
+
+  EXPECT_EQ(fake.shell.typeQueries, 4);
+  EXPECT_EQ(fake.shell.infoQueries, shown);
+  EXPECT_EQ(panel.list().Item(0).caption, L"f0.exe");
+  EXPECT_EQ(panel.list().Item(1).caption, L"f12.exe") << "then by name, upper-cased";
+  EXPECT_EQ(panel.list().Item(20).caption, L"sub");
+  EXPECT_EQ(panel.list().Item(21).caption, L"f11.lnk");
 }
 
 }  // namespace

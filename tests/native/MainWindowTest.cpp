@@ -123,6 +123,81 @@ TEST_F(MainWindow, TheEditorFollowsTheFirstSelectedItemAfterSorting) {
   EXPECT_FALSE(form->CheckBox_System->Checked());
 }
 
+struct ShortcutCase {
+  const char* what;
+  ui::KeyStroke stroke;
+  bool taken;
+  const wchar_t* path;  // after the key, starting in Bob's folder
+  size_t listed;        // items listed after it
+};
+
+class Shortcut : public MainWindow, public testing::WithParamInterface<ShortcutCase> {};
+
+TEST_P(Shortcut, GoesUpOrRefreshes) {
+  const ShortcutCase& c = GetParam();
+  fake.files.AddFolder(L"C:\\Users");
+  fake.files.AddFolder(L"C:\\Users\\Bob");
+  Create();
+  form->cbPath->UserEdit(L"C:\\Users\\Bob\\");
+  fake.files.AddFile(L"C:\\Users\\Bob\\new.txt", 1);  // seen after a refresh
+
+  EXPECT_EQ(form->OnShortcut(c.stroke), c.taken);
+
+  EXPECT_EQ(form->cbPath->Text(), c.path);
+  EXPECT_EQ(form->ListViewAttributes->Count(), c.listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Shortcut,
+    testing::Values(
+        ShortcutCase{"Backspace", {ui::Key::Backspace}, true, L"C:\\Users\\", 1},
+        ShortcutCase{"AltUp", {ui::Key::Up, true}, true, L"C:\\Users\\", 1},
+        ShortcutCase{"F5", {ui::Key::F5}, true, L"C:\\Users\\Bob\\", 1},
+        ShortcutCase{"PlainUp", {ui::Key::Up}, false, L"C:\\Users\\Bob\\", 0},
+        ShortcutCase{
+            "CtrlBackspace", {ui::Key::Backspace, false, true}, false, L"C:\\Users\\Bob\\", 0},
+        ShortcutCase{"Other", {ui::Key::Other}, false, L"C:\\Users\\Bob\\", 0}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(MainWindow, EnterOnTheListEntersTheSelectedFolder) {
+  fake.files.AddFolder(L"C:\\Data");
+  fake.files.AddFile(L"C:\\Data\\a.txt", 1);
+  Create();
+
+  form->ListViewAttributes->UserReturn();
+
+  EXPECT_EQ(form->cbPath->Text(), L"C:\\Data\\");
+  EXPECT_EQ(form->ListViewAttributes->Count(), 1u);
+}
+
+TEST_F(MainWindow, ThePathBoxTakesNoTyping) {
+  Create();
+  unsigned key = 'A';
+  wchar_t ch = L'a';
+
+  form->cbPath->OnKeyDown(key);
+  form->cbPath->OnKeyPress(ch);
+
+  EXPECT_EQ(key, 0u);
+  EXPECT_EQ(ch, L'\0');
+  EXPECT_EQ(form->cbPath->Text(), L"C:\\");
+}
+
+// An empty folder leaves nothing selected: the editor offers neither group.
+TEST_F(MainWindow, AnEmptyFolderLeavesTheEditorWithNothingToChange) {
+  fake.files.AddFolder(L"C:\\Empty");
+  fake.files.AddFile(L"C:\\a.txt", 0, 0, platform::kAttrHidden);
+  Create();
+  ASSERT_TRUE(form->CheckBox_Hide->Checked());
+
+  form->cbPath->UserEdit(L"C:\\Empty\\");
+
+  EXPECT_EQ(form->ListViewAttributes->Count(), 0u);
+  EXPECT_FALSE(form->CheckBox_Hide->Checked());
+  EXPECT_FALSE(form->GroupBox1->Enabled());
+  EXPECT_FALSE(form->GroupBox3->Enabled());
+}
+
 // A file system that breaks on demand.
 class BreakingFiles : public platform::fake::FakeFileSystem {
  public:

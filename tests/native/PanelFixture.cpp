@@ -31,7 +31,7 @@ PanelForm::PanelForm(ui::FormHost& host) : ui::Form(nullptr, L"Form1", host) {
 }
 
 BrowserControls PanelForm::Browser() {
-  return {*ComboBoxDrive, *cbPath, *ListViewAttributes, *StatusBar1, *LangElements};
+  return {*this, *ComboBoxDrive, *cbPath, *ListViewAttributes, *StatusBar1, *LangElements};
 }
 
 EditorControls PanelForm::Editor() {

@@ -426,7 +426,7 @@ TEST_F(MainWindow, RowsAreReadFromTheModel) {
     }
   }
   // A sort by code shows the new order in place.
-  list.SortByKey([](const ui::ListItem& item) { return item.caption; }, true);
+  list.SortByKey([](const ui::ListItem& item) { return ui::SortKey{0, item.caption, {}}; }, true);
   wchar_t first[MAX_PATH] = {};
   ListView_GetItemText(native, 0, 0, first, MAX_PATH);
   EXPECT_STREQ(first, L"Фотографии");

@@ -36,18 +36,17 @@ class FakeShell : public Shell {
       if (failing == path) return std::nullopt;
     }
     if (auto own = answers.find(path); own != answers.end()) return own->second;
-    const size_t dot = path.find_last_of(L'.');
-    const size_t slash = path.find_last_of(L'\\');
-    const std::wstring ext =
-        dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)
-            ? L""
-            : path.substr(dot + 1);
-    return ShellFileInfo{ext.empty() ? L"Folder" : ext + L" File", static_cast<int>(ext.size())};
+    const std::wstring ext = Extension(path);
+    return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
+  }
+  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override {
+    ++typeQueries;
+    return folder ? L"Folder" : TypeOf(Extension(name));
   }
   std::uintptr_t SystemImageList(bool small) override { return small ? smallList : largeList; }
-  void Open(std::uintptr_t /*owner*/, const std::wstring& file,
+  void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override {
-    opened.emplace_back(file, directory);
+    opened.push_back({owner, file, directory});
   }
   void NotifyAssociationsChanged() override { ++associationNotices; }
   void RefreshDesktop() override { ++desktopRefreshes; }
@@ -57,10 +56,29 @@ class FakeShell : public Shell {
   std::map<std::wstring, ShellFileInfo> answers;
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
-  std::vector<std::pair<std::wstring, std::wstring>> opened;
+  struct Opened {
+    const ui::Form* owner;
+    std::wstring file;
+    std::wstring directory;
+  };
+  std::vector<Opened> opened;
   int infoQueries = 0;
+  int typeQueries = 0;
   int associationNotices = 0;
   int desktopRefreshes = 0;
+
+ private:
+  static std::wstring Extension(const std::wstring& path) {
+    const size_t dot = path.find_last_of(L'.');
+    const size_t slash = path.find_last_of(L'\\');
+    return dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)
+               ? L""
+               : path.substr(dot + 1);
+  }
+  // Files without an extension and folders are alike to this shell.
+  static std::wstring TypeOf(const std::wstring& ext) {
+    return ext.empty() ? L"Folder" : ext + L" File";
+  }
 };
 
 class FakeRegistry : public Registry {

@@ -34,6 +34,10 @@ class ComboBox : public Control {
   [[nodiscard]] std::optional<std::wstring> GetText(std::wstring_view property) const override;
   bool SetText(std::wstring_view property, const std::wstring& value) override;
 
+  // Puts the edit field's caret before its first character with nothing highlighted, once
+  // the current event is over.
+  void CollapseEditSelection() const { Notify(Aspect::EditSelection); }
+
   // The user's actions, as the peer reports them.
   void UserSelect(int index);
   void UserEdit(std::wstring text);

@@ -53,6 +53,7 @@ enum class Aspect {
   Focus,
   Columns,
   Images,
+  EditSelection,
 };
 
 class Peer {

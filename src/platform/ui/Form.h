@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Keys.h"
 
 namespace ui {
 
@@ -76,6 +77,9 @@ class Form : public CaptionedControl {
   Event OnShow;
   Event OnClose;
   std::function<void(DeviceChange)> OnDeviceChange;
+  // A key pressed in any of the form's controls, before the control sees it; true when the
+  // form took it as a shortcut of its own.
+  std::function<bool(KeyStroke)> OnShortcut;
   // Handlers of window messages of its own, run after the default processing.
   std::map<unsigned, std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>>
       messageHandlers;

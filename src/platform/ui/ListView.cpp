@@ -92,16 +92,8 @@ void ListView::ScrollIntoView(size_t index) {
   Notify(Aspect::Scroll);
 }
 
-void ListView::Sort(const std::function<bool(const ListItem&, const ListItem&)>& less) {
-  std::vector<size_t> order(items_.size());
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return less(items_[a], items_[b]); });
-  Reordered(order);
-}
-
-void ListView::SortByKey(const std::function<std::wstring(const ListItem&)>& key, bool descending) {
-  std::vector<std::wstring> keys;
+void ListView::SortByKey(const std::function<SortKey(const ListItem&)>& key, bool descending) {
+  std::vector<SortKey> keys;
   keys.reserve(items_.size());
   for (const ListItem& item : items_) keys.push_back(key(item));
   std::vector<size_t> order(items_.size());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <compare>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +28,16 @@ struct ListItem {
   bool selected = false;
   // Parts of the item that are filled only when first read (see SetItemResolver).
   bool resolved = true;
+  // Numbers the program keeps with the item, not shown (such as what it sorts by).
+  std::array<std::int64_t, 2> numbers{};
+};
+
+// What a sort orders items by: the number, then the text, then the tie-break text.
+struct SortKey {
+  std::int64_t number = 0;
+  std::wstring text;
+  std::wstring tieBreak;
+  auto operator<=>(const SortKey&) const = default;
 };
 
 // Report-style list view. Items live here; the peer shows them (as a virtual list).
@@ -52,7 +65,12 @@ class ListView : public Control {
   [[nodiscard]] size_t Count() const { return items_.size(); }
   // Reading an item fills its deferred parts first.
   const ListItem& Item(size_t index);
+  // The item as it is, deferred parts unfilled.
+  [[nodiscard]] const ListItem& Peek(size_t index) const { return items_.at(index); }
   void SetSubItem(size_t index, size_t sub, std::wstring text);
+  void SetNumber(size_t index, size_t slot, std::int64_t value) {
+    items_.at(index).numbers.at(slot) = value;
+  }
   // Fills the deferred parts of an item whose `resolved` is false.
   void SetItemResolver(std::function<void(ListItem&)> resolver) { resolver_ = std::move(resolver); }
 
@@ -66,11 +84,9 @@ class ListView : public Control {
   void ScrollIntoView(size_t index);
   [[nodiscard]] int ScrollTarget() const { return scrollTarget_; }
 
-  // Orders the items; selection and focus stay with their items. `less` must be a strict
-  // weak order.
-  void Sort(const std::function<bool(const ListItem&, const ListItem&)>& less);
-  // Orders the items by a key computed once per item.
-  void SortByKey(const std::function<std::wstring(const ListItem&)>& key, bool descending);
+  // Orders the items by a key computed once per item; selection and focus stay with their
+  // items, and items of equal keys keep their order.
+  void SortByKey(const std::function<SortKey(const ListItem&)>& key, bool descending);
 
   // The user's actions, as the peer reports them.
   void UserSelect(size_t index, bool selected);
@@ -78,12 +94,15 @@ class ListView : public Control {
   void UserFocus(int index) { focused_ = index; }
   void UserClick() const { Fire(OnClick); }
   void UserDblClick() const { Fire(OnDblClick); }
+  // Enter pressed on the list.
+  void UserReturn() const { Fire(OnReturn); }
   void UserColumnClick(int column) const {
     if (OnColumnClick) OnColumnClick(column);
   }
 
   Event OnClick;
   Event OnDblClick;
+  Event OnReturn;
   std::function<void(int item, bool selected)> OnSelectItem;
   std::function<void(int column)> OnColumnClick;
 

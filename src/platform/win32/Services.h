@@ -28,8 +28,9 @@ class Win32Volumes : public Volumes {
 class Win32Shell : public Shell {
  public:
   std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) override;
+  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override;
   std::uintptr_t SystemImageList(bool small) override;
-  void Open(std::uintptr_t ownerWindow, const std::wstring& file,
+  void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/win32/Services.h"
+#include "platform/win32/ui/Win32FormHost.h"
 
 namespace platform::win32 {
 
@@ -19,6 +20,17 @@ std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
   return ShellFileInfo{info.szTypeName, info.iIcon};
 }
 
+std::optional<std::wstring> Win32Shell::TypeNameOf(const std::wstring& name, bool folder) {
+  SHFILEINFOW info = {};
+  const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+  if (SHGetFileInfoW(name.c_str(), attributes, &info, sizeof info,
+                     SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES) == 0) {
+    return std::nullopt;
+  }
+  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
+  return std::wstring(info.szTypeName);
+}
+
 std::uintptr_t Win32Shell::SystemImageList(bool small) {
   SHFILEINFOW info = {};
   // The system's own list: shared by every process, never to be destroyed.
@@ -26,10 +38,10 @@ std::uintptr_t Win32Shell::SystemImageList(bool small) {
       L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0)));
 }
 
-void Win32Shell::Open(std::uintptr_t ownerWindow, const std::wstring& file,
+void Win32Shell::Open(const ui::Form* owner, const std::wstring& file,
                       const std::wstring& directory) {
-  ShellExecuteW(reinterpret_cast<HWND>(ownerWindow), nullptr, file.c_str(), L"", directory.c_str(),
-                SW_SHOW);
+  HWND window = owner != nullptr ? WindowOf(*owner) : nullptr;
+  ShellExecuteW(window, nullptr, file.c_str(), L"", directory.c_str(), SW_SHOW);
 }
 
 void Win32Shell::NotifyAssociationsChanged() {
