@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <compare>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -37,7 +37,9 @@ struct SortKey {
   std::int64_t number = 0;
   std::wstring text;
   std::wstring tieBreak;
-  auto operator<=>(const SortKey&) const = default;
+  bool operator<(const SortKey& other) const {
+    return std::tie(number, text, tieBreak) < std::tie(other.number, other.text, other.tieBreak);
+  }
 };
 
 // Report-style list view. Items live here; the peer shows them (as a virtual list).

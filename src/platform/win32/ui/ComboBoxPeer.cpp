@@ -88,6 +88,10 @@ class ComboBoxPeer : public WindowPeer {
         SendMessageW(Hwnd(), CB_SETCUEBANNER, 0,
                      reinterpret_cast<LPARAM>(combo_.TextHint().c_str()));
         break;
+      case ui::Aspect::EditSelection:
+        // Posted: the edit field sets its own selection while the current event runs.
+        PostMessageW(Hwnd(), CB_SETEDITSEL, 0, MAKELPARAM(0, 0));
+        break;
       default:
         break;
     }

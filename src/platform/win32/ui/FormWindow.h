@@ -25,6 +25,7 @@ class FormWindow : public ui::Peer {
   // client area at its DPI and centred on the desktop.
   void Create(HWND owner);
   [[nodiscard]] HWND Hwnd() const { return hwnd_.get(); }
+  [[nodiscard]] ui::Form& Model() const { return form_; }
   // False once the window is being destroyed: nothing is routed to the model any more.
   [[nodiscard]] bool Alive() const { return alive_; }
 

@@ -46,6 +46,9 @@ class ListViewPeer : public WindowPeer {
       case NM_DBLCLK:
         list_.UserDblClick();
         return 0;
+      case NM_RETURN:
+        list_.UserReturn();
+        return 0;
       case LVN_COLUMNCLICK:
         list_.UserColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
         return 0;
@@ -95,6 +98,10 @@ class ListViewPeer : public WindowPeer {
     if (message == WM_NOTIFY) {
       auto& header = *reinterpret_cast<NMHEADERW*>(lParam);
       if (header.hdr.hwndFrom == ListView_GetHeader(Hwnd())) return HeaderNotify(header);
+    }
+    if (message == WM_GETDLGCODE && wParam == VK_RETURN) {
+      // Enter opens the focused row instead of pressing the dialog's default button.
+      return DefSubclassProc(Hwnd(), message, wParam, lParam) | DLGC_WANTMESSAGE;
     }
     // Scrolling stays the list view's own: it repaints only what the scroll uncovers.
     return WindowPeer::OwnMessage(message, wParam, lParam);
