@@ -8,7 +8,7 @@ int Application::Run() {
   if (Form1->IsWindows10Or11()) {
     services_.forms->Run(*Form1);
   } else {
-    services_.dialogs->ShowMessage(0, Form1->LangOnlyWindows->Caption(),
+    services_.dialogs->ShowMessage(nullptr, Form1->LangOnlyWindows->Caption(),
                                    Form1->LangError->Caption(),
                                    platform::kMbOk | platform::kMbIconError);
   }

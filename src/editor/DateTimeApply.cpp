@@ -47,8 +47,8 @@ void EditorPanel::ApplyDateTime() {
 }
 
 void EditorPanel::ShowFailure(const std::wstring& reason) {
-  services_.dialogs.ShowMessage(0, ui_.timeErrorCaption.Caption() + L" " + reason, messageTitle_,
-                                platform::kMbOk);
+  services_.dialogs.ShowMessage(&ui_.window, ui_.timeErrorCaption.Caption() + L" " + reason,
+                                messageTitle_, platform::kMbOk);
 }
 
 void EditorPanel::TakeCurrentTime() {

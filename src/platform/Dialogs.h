@@ -1,7 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
+
+namespace ui {
+class Form;
+}
 
 namespace platform {
 
@@ -11,8 +14,8 @@ inline constexpr unsigned kMbIconError = 0x10;
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // A plain message box; `owner` 0 for none. Returns the button pressed.
-  virtual int ShowMessage(std::uintptr_t owner, const std::wstring& text,
+  // A plain message box, modal to `owner` (null for none). Returns the button pressed.
+  virtual int ShowMessage(const ui::Form* owner, const std::wstring& text,
                           const std::wstring& caption, unsigned flags) = 0;
 };
 

@@ -262,7 +262,7 @@ TEST_P(ApplyDateTimeFails, ShowsTheReasonAndTheOldTime) {
   const auto& box = editor.rest.dialogs.shown[0];
   EXPECT_EQ(box.text, c.message);
   EXPECT_EQ(box.caption, L"Brindlow");
-  EXPECT_EQ(box.owner, 0u);
+  EXPECT_EQ(box.owner, editor.form) << "modal to the main window";
   EXPECT_EQ(box.flags, platform::kMbOk);
   EXPECT_EQ(editor.Cell(L"item"), L"10.01.2023 11:00");
   if (c.fault == Fault::Refused) {

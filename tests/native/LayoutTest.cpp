@@ -13,31 +13,32 @@ using platform::fake::FakePlatform;
 
 struct CentreCase {
   const char* what;
-  ui::Rect desktop;
+  ui::Rect workArea;
   ui::Size window;
   ui::Point origin;
 };
 
 class Centring : public testing::TestWithParam<CentreCase> {};
 
-TEST_P(Centring, CentresAndKeepsTheLeftAndTopEdgesOnTheDesktop) {
+TEST_P(Centring, CentresAndKeepsTheLeftAndTopEdgesInTheWorkArea) {
   const CentreCase& c = GetParam();
-  EXPECT_EQ(ui::CentredOrigin(c.desktop, c.window), c.origin) << c.what;
+  EXPECT_EQ(ui::CentredOrigin(c.workArea, c.window), c.origin) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Desktops, Centring,
+    WorkAreas, Centring,
     testing::Values(
-        CentreCase{"one monitor", {0, 0, 1920, 1080}, {700, 550}, {610, 265}},
+        CentreCase{"primary monitor", {0, 0, 1920, 1040}, {700, 550}, {610, 245}},
         CentreCase{"odd remainder", {0, 0, 1025, 769}, {700, 550}, {162, 109}},
-        CentreCase{"monitor left of the primary", {-1280, 0, 3200, 1080}, {700, 550}, {-30, 265}},
-        CentreCase{"monitor above the primary", {0, -1024, 1920, 2104}, {700, 550}, {610, -247}},
-        CentreCase{"wider and taller than the desktop", {0, 0, 640, 480}, {700, 550}, {0, 0}},
-        CentreCase{"too large on a desktop with negative origin",
+        CentreCase{"monitor left of the primary", {-1280, 0, 1280, 984}, {700, 550}, {-990, 217}},
+        CentreCase{"monitor above the primary", {0, -1024, 1280, 984}, {700, 550}, {290, -807}},
+        CentreCase{"task bar on the left", {62, 0, 1858, 1080}, {700, 550}, {641, 265}},
+        CentreCase{"wider and taller than the work area", {0, 0, 640, 480}, {700, 550}, {0, 0}},
+        CentreCase{"too large on a monitor with negative origin",
                    {-800, -600, 640, 480},
                    {700, 550},
                    {-800, -600}},
-        CentreCase{"exactly the desktop", {0, 0, 700, 550}, {700, 550}, {0, 0}}));
+        CentreCase{"exactly the work area", {0, 0, 700, 550}, {700, 550}, {0, 0}}));
 
 // The main window's tree as the layout places it: device pixels relative to the parent.
 using Placements = std::map<std::wstring, ui::Rect>;

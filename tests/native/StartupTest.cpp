@@ -40,7 +40,7 @@ TEST_P(SystemCheck, RunsOnlyOnWindows10And11) {
     EXPECT_FALSE(app.Form1->Visible());
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     const auto& box = fake.dialogs.shown[0];
-    EXPECT_EQ(box.owner, 0u);
+    EXPECT_EQ(box.owner, nullptr) << "no window is shown yet";
     EXPECT_EQ(box.caption, L"Ошибка");
     EXPECT_EQ(box.text, L"Эта программа совместима только с Windows 10 и Windows 11.");
     EXPECT_EQ(box.flags, 0x10u);

@@ -4,7 +4,9 @@
 
 #include <shlwapi.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
@@ -123,6 +125,49 @@ TEST(Win32Manifest, BringsCommonControls6) {
   redirection.cbSize = sizeof(redirection);
   EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
                                        L"comctl32.dll", &redirection));
+}
+
+// A desktop window whose thread stops answering for a while.
+class HungDesktop {
+ public:
+  HungDesktop() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    WNDCLASSW progman = {};
+    progman.lpfnWndProc = DefWindowProcW;
+    progman.lpszClassName = L"Progman";
+    RegisterClassW(&progman);
+    const HANDLE made = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, made] {
+      // The newest top-level window: found before any desktop of the system's own.
+      HWND window = CreateWindowExW(0, L"Progman", L"Program Manager", WS_POPUP, 0, 0, 1, 1,
+                                    nullptr, nullptr, nullptr, nullptr);
+      SetEvent(made);
+      if (WaitForSingleObject(release_, 10000) == WAIT_TIMEOUT) gaveUp_ = true;
+      DestroyWindow(window);
+    });
+    WaitForSingleObject(made, INFINITE);
+    CloseHandle(made);
+  }
+  ~HungDesktop() {
+    SetEvent(release_);
+    thread_.join();
+    CloseHandle(release_);
+    UnregisterClassW(L"Progman", nullptr);
+  }
+  HungDesktop(const HungDesktop&) = delete;
+  HungDesktop& operator=(const HungDesktop&) = delete;
+  // The hang is over without anyone ending it.
+  [[nodiscard]] bool GaveUp() const { return gaveUp_; }
+
+ private:
+  HANDLE release_;
+  std::atomic<bool> gaveUp_ = false;
+  std::thread thread_;
+};
+
+TEST(Win32Shell, DesktopRefreshDoesNotWaitForAHungShell) {
+  const HungDesktop desktop;
+  platform::win32::Win32Shell().RefreshDesktop();
+  EXPECT_FALSE(desktop.GaveUp()) << "waited until the shell answered";
 }
 
 }  // namespace

@@ -108,12 +108,12 @@ class FakeRegistry : public Registry {
 class FakeDialogs : public Dialogs {
  public:
   struct Shown {
-    std::uintptr_t owner;
+    const ui::Form* owner;
     std::wstring text;
     std::wstring caption;
     unsigned flags;
   };
-  int ShowMessage(std::uintptr_t owner, const std::wstring& text, const std::wstring& caption,
+  int ShowMessage(const ui::Form* owner, const std::wstring& text, const std::wstring& caption,
                   unsigned flags) override {
     shown.push_back({owner, text, caption, flags});
     return 1;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
-#include <map>
+#include <string>
 
 #include "platform/ui/Control.h"
 #include "platform/ui/Keys.h"
@@ -80,9 +79,13 @@ class Form : public CaptionedControl {
   // A key pressed in any of the form's controls, before the control sees it; true when the
   // form took it as a shortcut of its own.
   std::function<bool(KeyStroke)> OnShortcut;
-  // Handlers of window messages of its own, run after the default processing.
-  std::map<unsigned, std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>>
-      messageHandlers;
+  // The window is being dragged to `proposed` (its outer rectangle on the screen, device
+  // pixels); the handler may correct it.
+  std::function<void(Rect& proposed)> OnMoving;
+  // A system setting changed; `area` names it (empty when the system did not say).
+  std::function<void(const std::wstring& area)> OnSettingChange;
+  // The mouse moved over the form's own surface, not over one of its controls.
+  std::function<void(Point client)> OnMouseMove;
 
  private:
   FormHost& host_;

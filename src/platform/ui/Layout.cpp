@@ -122,9 +122,9 @@ std::vector<Placement> LayoutForm(const Form& form, Size client, int dpi) {
   return std::move(actual.placements);
 }
 
-Point CentredOrigin(const Rect& desktop, Size window) {
-  return {std::max(desktop.left, desktop.left + (desktop.width - window.width) / 2),
-          std::max(desktop.top, desktop.top + (desktop.height - window.height) / 2)};
+Point CentredOrigin(const Rect& area, Size window) {
+  return {std::max(area.left, area.left + (area.width - window.width) / 2),
+          std::max(area.top, area.top + (area.height - window.height) / 2)};
 }
 
 }  // namespace ui

@@ -23,8 +23,8 @@ int DockInset(const Control& container);
 // creation order), anchored ones keep their designed distances to the parent's edges.
 std::vector<Placement> LayoutForm(const Form& form, Size client, int dpi);
 
-// Top-left corner of a window of `window` size centred on `desktop` (the rectangle spanning
-// all monitors), moved in where it would fall left of or above that rectangle.
-Point CentredOrigin(const Rect& desktop, Size window);
+// Top-left corner of a window of `window` size centred on `area` (a monitor's work area),
+// moved in where it would fall left of or above it.
+Point CentredOrigin(const Rect& area, Size window);
 
 }  // namespace ui

@@ -63,7 +63,7 @@ class Win32Clock : public Clock {
 
 class Win32Dialogs : public Dialogs {
  public:
-  int ShowMessage(std::uintptr_t owner, const std::wstring& text, const std::wstring& caption,
+  int ShowMessage(const ui::Form* owner, const std::wstring& text, const std::wstring& caption,
                   unsigned flags) override;
 };
 

@@ -50,8 +50,12 @@ void Win32Shell::NotifyAssociationsChanged() {
 
 void Win32Shell::RefreshDesktop() {
   constexpr WPARAM kRefreshCommand = 0xA065;
+  // A shell that does not answer costs a short wait, never a hang.
+  constexpr UINT kPatienceMs = 1000;
   if (HWND desktop = FindWindowW(L"Progman", L"Program Manager")) {
-    SendMessageW(desktop, WM_COMMAND, kRefreshCommand, 0);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(desktop, WM_COMMAND, kRefreshCommand, 0, SMTO_ABORTIFHUNG, kPatienceMs,
+                        &ignored);
   }
 }
 

@@ -1,5 +1,8 @@
 #include "platform/win32/ui/FormWindow.h"
 
+#include <dbt.h>
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "platform/ui/Layout.h"
@@ -31,6 +34,37 @@ class HideOnExit {
 
 bool IsDescendant(HWND parent, HWND window) {
   return window != nullptr && IsChild(parent, window);
+}
+
+ui::DeviceChange DecodeDeviceChange(WPARAM event) {
+  switch (event) {
+    case DBT_DEVICEARRIVAL:
+      return ui::DeviceChange::VolumeArrived;
+    case DBT_DEVICEREMOVECOMPLETE:
+      return ui::DeviceChange::VolumeRemoved;
+    default:
+      return ui::DeviceChange::Other;
+  }
+}
+
+ui::Rect ToRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+RECT ToRECT(const ui::Rect& rect) {
+  return {rect.left, rect.top, rect.Right(), rect.Bottom()};
+}
+
+// The work area of the monitor that holds the mouse pointer (or the primary one).
+ui::Rect WorkAreaUnderCursor() {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  return ToRect(info.rcWork);
 }
 
 }  // namespace
@@ -80,10 +114,7 @@ void FormWindow::Create(HWND owner) {
   const RECT outer = OuterRect(
       {0, 0, ui::Scale(design.width, dpi_), ui::Scale(design.height, dpi_)}, style, exStyle, dpi_);
   const ui::Size size{outer.right - outer.left, outer.bottom - outer.top};
-  const ui::Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                         GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                         GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  const ui::Point origin = ui::CentredOrigin(desktop, size);
+  const ui::Point origin = ui::CentredOrigin(WorkAreaUnderCursor(), size);
   SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   Relayout();
@@ -224,15 +255,35 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!result && alive_) result = Own(message, wParam, lParam);
   const LRESULT answer = result ? *result : DefWindowProcW(window, message, wParam, lParam);
   if (!alive_) return answer;
-  auto handler = form_.messageHandlers.find(message);
-  if (handler != form_.messageHandlers.end()) {
-    try {
-      handler->second(static_cast<std::uintptr_t>(wParam), static_cast<std::intptr_t>(lParam));
-    } catch (...) {
-      // The message has been answered already; the handler's failure changes nothing.
-    }
-  }
+  Notify(message, wParam, lParam);
   return answer;
+}
+
+void FormWindow::Notify(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DEVICECHANGE:
+      if (form_.OnDeviceChange) form_.OnDeviceChange(DecodeDeviceChange(wParam));
+      break;
+    case WM_MOVING:
+      if (form_.OnMoving && lParam != 0) {
+        auto& native = *reinterpret_cast<RECT*>(lParam);
+        ui::Rect proposed = ToRect(native);
+        form_.OnMoving(proposed);
+        native = ToRECT(proposed);
+      }
+      break;
+    case WM_SETTINGCHANGE:
+      if (form_.OnSettingChange) {
+        const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+        form_.OnSettingChange(area != nullptr ? area : L"");
+      }
+      break;
+    case WM_MOUSEMOVE:
+      if (form_.OnMouseMove) form_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      break;
+    default:
+      break;
+  }
 }
 
 LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

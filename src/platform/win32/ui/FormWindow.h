@@ -22,7 +22,7 @@ class FormWindow : public ui::Peer {
   FormWindow& operator=(const FormWindow&) = delete;
 
   // Creates the window, hidden, with the windows of all its controls, sized to the designed
-  // client area at its DPI and centred on the desktop.
+  // client area at its DPI and centred on the work area of the monitor under the mouse pointer.
   void Create(HWND owner);
   [[nodiscard]] HWND Hwnd() const { return hwnd_.get(); }
   [[nodiscard]] ui::Form& Model() const { return form_; }
@@ -50,6 +50,8 @@ class FormWindow : public ui::Peer {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> Own(UINT message, WPARAM wParam, LPARAM lParam);
+  // Tells the form of the messages it has events for, after their default processing.
+  void Notify(UINT message, WPARAM wParam, LPARAM lParam);
   void CreatePeers(ui::Control& parent, HWND parentWindow);
   void CloseRequested();
   void ChangeDpi(int dpi, const RECT* suggested);
