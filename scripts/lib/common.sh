@@ -9,6 +9,12 @@ BRINDLOW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 : "${BRINDLOW_PREFIX:=$BRINDLOW_BUILD/wineprefix}"
 : "${BRINDLOW_JOBS:=$(nproc)}"
 
+# Wine names files in the process's character set: without UTF-8 it cannot make a file whose
+# name is outside ASCII. C.UTF-8 is always present on Debian.
+if [ "$(LC_ALL="${LC_ALL:-}" locale charmap 2>/dev/null)" != "UTF-8" ]; then
+  export LC_ALL=C.UTF-8
+fi
+
 log() { printf '==> %s\n' "$*" >&2; }
 die() {
   printf 'error: %s\n' "$*" >&2

@@ -5,36 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "ListingWin32Support.h"
+#include "RealSystem.h"
 
 namespace {
 
-using listing_test::TempFolder;
 using platform::DateTime;
 using platform::FileTime;
+using real_system::FromFiletime;
+using real_system::RealMainWindow;
+using real_system::TempFolder;
+using real_system::ToFiletime;
+using real_system::Utc;
 
 constexpr const wchar_t* kTimeError = L"Ошибка при изменении даты/времени: ";
 
 bool OnWine() {
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
-FileTime Utc(int y, int mo, int d, int h, int mi, int s = 0, int ms = 0) {
-  const SYSTEMTIME t = {static_cast<WORD>(y), static_cast<WORD>(mo), 0,
-                        static_cast<WORD>(d), static_cast<WORD>(h),  static_cast<WORD>(mi),
-                        static_cast<WORD>(s), static_cast<WORD>(ms)};
-  FILETIME f;
-  SystemTimeToFileTime(&t, &f);
-  return (static_cast<FileTime>(f.dwHighDateTime) << 32) | f.dwLowDateTime;
-}
-
-FILETIME ToFiletime(FileTime t) {
-  return {static_cast<DWORD>(t), static_cast<DWORD>(t >> 32)};
-}
-
-FileTime FromFiletime(const FILETIME& f) {
-  return (static_cast<FileTime>(f.dwHighDateTime) << 32) | f.dwLowDateTime;
 }
 
 struct Times {
@@ -63,36 +50,10 @@ void WriteTimes(const std::wstring& path, FileTime access, FileTime write) {
   CloseHandle(h);
 }
 
-void MakeFile(const std::wstring& path) {
-  const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  DWORD done = 0;
-  WriteFile(h, "data", 4, &done, nullptr);
-  CloseHandle(h);
+// The time column of the first row.
+const std::wstring& FirstTimeCell(const TForm1& form) {
+  return form.ListViewAttributes->Item(0).subItems.at(1);
 }
-
-// The main window over the real file system and clock; shell, message boxes and the
-// message queue are recorded.
-struct RealEditor {
-  void Open(const std::wstring& folder) {
-    form.cbPath->SetTextValue(folder);
-    form.AddFile(folder + L"*.*", 0x1FF);
-  }
-  const std::wstring& Cell() { return form.ListViewAttributes->Item(0).subItems.at(1); }
-
-  platform::win32::Win32FileSystem files;
-  platform::win32::Win32Clock clock;
-  platform::fake::FakePlatform rest;
-  platform::Services services = [this] {
-    platform::Services real = rest.services;
-    real.files = &files;
-    real.clock = &clock;
-    return real;
-  }();
-  ProcessState state;
-  TForm1 form{services, state};
-};
 
 struct AttributeCase {
   bool folder;
@@ -106,14 +67,9 @@ class RealAttributes : public testing::TestWithParam<AttributeCase> {};
 TEST_P(RealAttributes, AreWrittenAndReadBack) {
   const AttributeCase& c = GetParam();
   const TempFolder temp;
-  const std::wstring path = temp.Path() + L"item";
-  if (c.folder) {
-    CreateDirectoryW(path.c_str(), nullptr);
-  } else {
-    MakeFile(path);
-  }
-  RealEditor editor;
-  editor.Open(temp.Path());
+  const std::wstring path = c.folder ? temp.MakeFolder(L"item") : temp.MakeFile(L"item", 4);
+  RealMainWindow editor;
+  editor.List(temp.Path());
   TForm1& form = editor.form;
   const struct {
     ui::CheckBox* box;
@@ -153,12 +109,11 @@ INSTANTIATE_TEST_SUITE_P(Items, RealAttributes,
 // Wine does not store the not-indexed bit; where the system keeps it, so does an apply.
 TEST(RealAttributes, KeepBitsThePanelDoesNotShow) {
   const TempFolder temp;
-  const std::wstring path = temp.Path() + L"indexed.txt";
-  MakeFile(path);
+  const std::wstring path = temp.MakeFile(L"indexed.txt", 4);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
   const bool kept = (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_NOT_CONTENT_INDEXED) != 0;
-  RealEditor editor;
-  editor.Open(temp.Path());
+  RealMainWindow editor;
+  editor.List(temp.Path());
   editor.form.CheckBox_Hide->UserToggle(true);
 
   editor.form.Button_Apply->Click();
@@ -182,13 +137,8 @@ class RealDateTime : public testing::TestWithParam<TimeCase> {};
 TEST_P(RealDateTime, SetsTheLastWriteTimeToTheMillisecond) {
   const TimeCase& c = GetParam();
   const TempFolder temp;
-  const std::wstring path = temp.Path() + L"item";
   const bool folder = c.target == Target::Folder;
-  if (folder) {
-    CreateDirectoryW(path.c_str(), nullptr);
-  } else {
-    MakeFile(path);
-  }
+  const std::wstring path = folder ? temp.MakeFolder(L"item") : temp.MakeFile(L"item", 4);
   const FileTime accessed = Utc(2022, 5, 5, 5, 5, 5, 0);
   WriteTimes(path, accessed, Utc(2023, 1, 10, 10, 11, 12, 345));
   if (c.target == Target::ReadOnlyFile) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -199,8 +149,8 @@ TEST_P(RealDateTime, SetsTheLastWriteTimeToTheMillisecond) {
                          OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   }
-  RealEditor editor;
-  editor.Open(temp.Path());
+  RealMainWindow editor;
+  editor.List(temp.Path());
 
   editor.form.DatePicker1->UserChange({2024, 7, 15, 0, 0, 0, 0});
   editor.form.TimePicker1->UserChange({2000, 1, 1, 18, 45, 0, 0});
@@ -215,7 +165,7 @@ TEST_P(RealDateTime, SetsTheLastWriteTimeToTheMillisecond) {
   if (folder && !OnWine()) {
     EXPECT_EQ(now.creation, chosen);
   }
-  EXPECT_EQ(editor.Cell(), L"15.07.2024 18:45");
+  EXPECT_EQ(FirstTimeCell(editor.form), L"15.07.2024 18:45");
   EXPECT_EQ(editor.form.TimePicker1->Value(), (DateTime{2024, 7, 15, 18, 45, 12, 345}));
   EXPECT_TRUE(editor.rest.dialogs.shown.empty());
 }
@@ -233,11 +183,10 @@ TEST(RealDateTime, KeepsTheTimeWhenThePickersAreUntouched) {
   for (const FileTime written :
        {Utc(2023, 7, 10, 10, 11, 12, 345), Utc(2023, 1, 10, 10, 11, 12, 345)}) {
     const TempFolder temp;
-    const std::wstring path = temp.Path() + L"item.txt";
-    MakeFile(path);
+    const std::wstring path = temp.MakeFile(L"item.txt", 4);
     WriteTimes(path, written, written);
-    RealEditor editor;
-    editor.Open(temp.Path());
+    RealMainWindow editor;
+    editor.List(temp.Path());
 
     editor.form.Button_DateTime->Click();
 
@@ -247,11 +196,10 @@ TEST(RealDateTime, KeepsTheTimeWhenThePickersAreUntouched) {
 
 TEST(RealDateTime, TellsWhyTheTimeCannotBeSet) {
   const TempFolder temp;
-  const std::wstring path = temp.Path() + L"gone.txt";
-  MakeFile(path);
-  RealEditor editor;
-  editor.Open(temp.Path());
-  const std::wstring cell = editor.Cell();
+  const std::wstring path = temp.MakeFile(L"gone.txt", 4);
+  RealMainWindow editor;
+  editor.List(temp.Path());
+  const std::wstring cell = FirstTimeCell(editor.form);
   DeleteFileW(path.c_str());
 
   editor.form.Button_DateTime->Click();
@@ -261,7 +209,7 @@ TEST(RealDateTime, TellsWhyTheTimeCannotBeSet) {
   EXPECT_NE(reason, std::to_wstring(ERROR_FILE_NOT_FOUND)) << "the system's own text";
   EXPECT_EQ(editor.rest.dialogs.shown[0].text, std::wstring(kTimeError) + L" " + reason);
   EXPECT_EQ(editor.rest.dialogs.shown[0].caption, L"Brindlow");
-  EXPECT_EQ(editor.Cell(), cell);
+  EXPECT_EQ(FirstTimeCell(editor.form), cell);
 }
 
 struct ClockCase {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ListingWin32Support.h"
+#include "RealSystem.h"
 #include "WindowTestSupport.h"
 
 namespace {
@@ -28,7 +28,7 @@ TEST(Win32Volumes, ReportTypesAndLabels) {
 
 TEST(DriveSelector, OffersTheDrivesOfTheSystem) {
   const window_test::GuiScope gui;
-  listing_test::RealBrowser browser;
+  real_system::RealMainWindow browser;
   const auto& entries = browser.form.ComboBoxDrive->Items();
 
   ASSERT_FALSE(entries.empty());

@@ -5,42 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "ListingWin32Support.h"
+#include "RealSystem.h"
 #include "WindowTestSupport.h"
 
 namespace {
 
-using listing_test::RealBrowser;
-using listing_test::TempFolder;
-
-FILETIME Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-  const SYSTEMTIME t = {year, month, 0, day, hour, minute, 0, 0};
-  FILETIME f;
-  SystemTimeToFileTime(&t, &f);
-  return f;
-}
-
-void MakeFile(const std::wstring& path, DWORD size, DWORD attributes = FILE_ATTRIBUTE_NORMAL,
-              const FILETIME* written = nullptr) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot make the test file";
-  const std::string bytes(size, 'x');
-  DWORD done = 0;
-  WriteFile(file, bytes.data(), size, &done, nullptr);
-  if (written != nullptr) SetFileTime(file, nullptr, nullptr, written);
-  CloseHandle(file);
-  SetFileAttributesW(path.c_str(), attributes);
-}
-
-void MakeFolder(const std::wstring& path, const FILETIME* written = nullptr) {
-  CreateDirectoryW(path.c_str(), nullptr);
-  if (written == nullptr) return;
-  HANDLE folder = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  SetFileTime(folder, nullptr, nullptr, written);
-  CloseHandle(folder);
-}
+using real_system::RealMainWindow;
+using real_system::TempFolder;
+using real_system::Utc;
 
 std::wstring SystemFile(const wchar_t* name) {
   wchar_t folder[MAX_PATH];
@@ -50,10 +22,7 @@ std::wstring SystemFile(const wchar_t* name) {
 
 class RealListing : public testing::Test {
  protected:
-  void List() {
-    browser.form.cbPath->SetTextValue(temp.Path());
-    browser.form.AddFile(temp.Path() + L"*.*", 0x1FF);
-  }
+  void List() { browser.List(temp.Path()); }
 
   ui::ListView& list() { return *browser.form.ListViewAttributes; }
 
@@ -66,20 +35,20 @@ class RealListing : public testing::Test {
 
   window_test::GuiScope gui;
   TempFolder temp;
-  RealBrowser browser;
+  RealMainWindow browser;
 };
 
 // Runs with TZ=Europe/Berlin: one hour ahead of UTC in winter, two in summer.
 TEST_F(RealListing, ShowsTheFolderAsTheFileSystemHoldsIt) {
-  const FILETIME summer = Utc(2023, 7, 1, 10, 30);
-  const FILETIME winter = Utc(2023, 1, 15, 10, 30);
-  MakeFolder(temp.Path() + L"a", &summer);
-  MakeFolder(temp.Path() + L"b");
-  MakeFile(temp.Path() + L"x.txt", 2048, FILE_ATTRIBUTE_NORMAL, &summer);
-  MakeFile(temp.Path() + L"y.bin", 0);
-  MakeFile(temp.Path() + L"z.dat", 500, FILE_ATTRIBUTE_NORMAL, &winter);
-  MakeFile(temp.Path() + L"hidden.txt", 700, FILE_ATTRIBUTE_HIDDEN);
-  MakeFile(temp.Path() + L"system.txt", 1536, FILE_ATTRIBUTE_SYSTEM);
+  const platform::FileTime summer = Utc(2023, 7, 1, 10, 30);
+  const platform::FileTime winter = Utc(2023, 1, 15, 10, 30);
+  temp.MakeFolder(L"a", summer);
+  temp.MakeFolder(L"b");
+  temp.MakeFile(L"x.txt", 2048, FILE_ATTRIBUTE_NORMAL, summer);
+  temp.MakeFile(L"y.bin", 0);
+  temp.MakeFile(L"z.dat", 500, FILE_ATTRIBUTE_NORMAL, winter);
+  temp.MakeFile(L"hidden.txt", 700, FILE_ATTRIBUTE_HIDDEN);
+  temp.MakeFile(L"system.txt", 1536, FILE_ATTRIBUTE_SYSTEM);
 
   List();
 
@@ -117,12 +86,11 @@ TEST_F(RealListing, ShowsTheFolderAsTheFileSystemHoldsIt) {
 
 // What the list shows for an entry is what the shell says of that entry itself.
 TEST_F(RealListing, TypesAndIconsAreTheShellsAnswerForEachEntry) {
-  MakeFolder(temp.Path() + L"plain");
-  MakeFolder(temp.Path() + L"custom");
-  SetFileAttributesW((temp.Path() + L"custom").c_str(), FILE_ATTRIBUTE_READONLY);
-  MakeFile(temp.Path() + L"custom\\desktop.ini", 0);
+  temp.MakeFolder(L"plain");
+  SetFileAttributesW(temp.MakeFolder(L"custom").c_str(), FILE_ATTRIBUTE_READONLY);
+  temp.MakeFile(L"custom\\desktop.ini");
   for (const wchar_t* name : {L"a.txt", L"b.TXT", L"c.bmp", L"d.zip", L"readme", L"e.ini"}) {
-    MakeFile(temp.Path() + name, 10);
+    temp.MakeFile(name, 10);
   }
   CopyFileW(SystemFile(L"notepad.exe").c_str(), (temp.Path() + L"one.exe").c_str(), FALSE);
   CopyFileW(SystemFile(L"taskmgr.exe").c_str(), (temp.Path() + L"two.exe").c_str(), FALSE);
@@ -141,12 +109,11 @@ TEST_F(RealListing, TypesAndIconsAreTheShellsAnswerForEachEntry) {
 }
 
 TEST_F(RealListing, FolderThatCannotBeSearchedListsNothing) {
-  MakeFile(temp.Path() + L"a.txt", 1);
+  temp.MakeFile(L"a.txt", 1);
   List();
   ASSERT_EQ(list().Count(), 1u);
 
-  browser.form.cbPath->SetTextValue(temp.Path() + L"gone\\");
-  browser.form.AddFile(temp.Path() + L"gone\\*.*", 0x1FF);
+  browser.List(temp.Path() + L"gone\\");
 
   EXPECT_EQ(list().Count(), 0u);
   EXPECT_EQ(browser.form.StatusBar1->Panels()[0].text, L"Элементов:  0");
@@ -154,9 +121,9 @@ TEST_F(RealListing, FolderThatCannotBeSearchedListsNothing) {
 
 TEST(Win32FileSystem, SearchReportsEveryEntryWithItsData) {
   const TempFolder temp;
-  const FILETIME written = Utc(2022, 3, 4, 5, 6);
-  MakeFile(temp.Path() + L"big.bin", 5000, FILE_ATTRIBUTE_HIDDEN, &written);
-  MakeFolder(temp.Path() + L"sub");
+  const platform::FileTime written = Utc(2022, 3, 4, 5, 6);
+  temp.MakeFile(L"big.bin", 5000, FILE_ATTRIBUTE_HIDDEN, written);
+  temp.MakeFolder(L"sub");
   platform::win32::Win32FileSystem files;
 
   std::vector<platform::DirEntry> found;
@@ -171,8 +138,7 @@ TEST(Win32FileSystem, SearchReportsEveryEntryWithItsData) {
   EXPECT_EQ(big->name, L"big.bin");
   EXPECT_EQ(big->size, 5000u);
   EXPECT_NE(big->attributes & FILE_ATTRIBUTE_HIDDEN, 0u);
-  EXPECT_EQ(big->lastWrite, (static_cast<platform::FileTime>(written.dwHighDateTime) << 32) |
-                                written.dwLowDateTime);
+  EXPECT_EQ(big->lastWrite, written);
   const auto sub = files.FindEntry(temp.Path() + L"sub");
   ASSERT_TRUE(sub.has_value());
   EXPECT_NE(sub->attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);

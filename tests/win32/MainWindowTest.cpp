@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dbt.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,13 +19,9 @@
 #include <utility>
 #include <vector>
 
-#include "WindowTestSupport.h"
-#include "app/Unit_Base.h"
+#include "MainWindowFixture.h"
 #include "info/Unit_About.h"
-#include "platform/fake/FakeServices.h"
 #include "platform/ui/Layout.h"
-#include "platform/win32/Services.h"
-#include "platform/win32/ui/Win32FormHost.h"
 
 namespace {
 
@@ -70,7 +67,8 @@ std::string Show(const ui::Rect& r) {
          "x" + std::to_string(r.height);
 }
 
-class MainWindow : public testing::Test {
+// Over faked content: the same rows on every machine.
+class MainWindow : public ShownMainWindow {
  protected:
   void SetUp() override {
     fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
@@ -80,36 +78,8 @@ class MainWindow : public testing::Test {
     fake.files.AddFile(L"C:\\readme.txt", 2048, kWinterMorning);
     fake.files.AddFile(L"C:\\setup.exe", 734003, kWinterMorning);
     fake.files.AddFile(L"C:\\notes.ini", 500, kWinterMorning);
-    fake.shell.smallList = realShell.SystemImageList(true);
-    fake.shell.largeList = realShell.SystemImageList(false);
-    form = std::make_unique<TForm1>(services, state);
-    form->Show();
-    frame = WindowOf(*form);
-    if (frame == nullptr) GTEST_SKIP() << "no display to make windows on";
-    window_test::LetWindowsRun();
+    Open(Content::Faked);
   }
-
-  [[nodiscard]] HWND Named(const wchar_t* name) const {
-    auto* control = form->Find<ui::Control>(name);
-    return control != nullptr ? WindowOf(*control) : nullptr;
-  }
-
-  [[nodiscard]] int Dpi() const { return window_test::DpiOf(frame); }
-
-  window_test::GuiScope gui;
-  platform::fake::FakePlatform fake;
-  platform::win32::Win32Shell realShell;
-  platform::win32::Win32Dispatcher dispatcher;
-  platform::win32::Win32FormHost host;  // outlives the forms
-  platform::Services services = [this] {
-    platform::Services real = fake.services;
-    real.dispatcher = &dispatcher;
-    real.forms = &host;
-    return real;
-  }();
-  ProcessState state;
-  std::unique_ptr<TForm1> form;
-  HWND frame = nullptr;
 };
 
 // How a control follows a client area larger than designed: growing with it or moving along.
@@ -299,7 +269,7 @@ TEST_F(MainWindow, SavesAScreenshot) {
   form->ListViewAttributes->SetFocus();
   window_test::LetWindowsRun();
   const std::wstring name = L"main-window-" + std::to_wstring(Dpi()) + L".bmp";
-  EXPECT_FALSE(window_test::SaveScreenshot(frame, name).empty());
+  window_test::ExpectDrawn(window_test::SaveScreenshot(frame, name));
 }
 
 TEST_F(MainWindow, ResizingGrowsThePathBoxAndKeepsRefreshAtTheRight) {
@@ -513,14 +483,34 @@ TEST_F(MainWindow, HintsAreTooltips) {
   EXPECT_EQ(tip(L"ButtonUP"), L"Up");
 }
 
-TEST_F(MainWindow, MessagesOfItsOwnRunAfterTheDefaultProcessing) {
-  int moves = 0;
-  form->messageHandlers[WM_MOUSEMOVE] = [&](std::uintptr_t, std::intptr_t lParam) {
-    EXPECT_EQ(lParam, MAKELPARAM(5, 6));
-    ++moves;
+TEST_F(MainWindow, WindowMessagesReachTheFormAsTypedEvents) {
+  std::vector<ui::DeviceChange> changes;
+  form->OnDeviceChange = [&](ui::DeviceChange change) { changes.push_back(change); };
+  for (WPARAM event : {DBT_DEVICEARRIVAL, DBT_DEVICEREMOVECOMPLETE, DBT_DEVNODES_CHANGED}) {
+    SendMessageW(frame, WM_DEVICECHANGE, event, 0);
+  }
+  EXPECT_EQ(changes, (std::vector{ui::DeviceChange::VolumeArrived, ui::DeviceChange::VolumeRemoved,
+                                  ui::DeviceChange::Other}));
+
+  form->OnMoving = [](ui::Rect& proposed) {
+    EXPECT_EQ(proposed, (ui::Rect{-20, 10, 700, 550}));
+    proposed.left = 0;
   };
+  RECT moving = {-20, 10, 680, 560};
+  SendMessageW(frame, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(moving.left, 0) << "the correction reaches the system";
+  EXPECT_EQ(moving.right, 700);
+
+  std::vector<std::wstring> areas;
+  form->OnSettingChange = [&](const std::wstring& area) { areas.push_back(area); };
+  SendMessageW(frame, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+  SendMessageW(frame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_EQ(areas, (std::vector<std::wstring>{L"ImmersiveColorSet", L""}));
+
+  std::vector<ui::Point> moves;
+  form->OnMouseMove = [&](ui::Point client) { moves.push_back(client); };
   SendMessageW(frame, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
-  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(moves, (std::vector{ui::Point{5, 6}}));
 }
 
 TEST_F(MainWindow, ModalFormsDisableTheirOwnerUntilClosed) {

@@ -1,10 +1,12 @@
 #include "WindowTestSupport.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <objbase.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <vector>
 
 #include "platform/win32/ui/Dpi.h"
@@ -52,9 +54,20 @@ std::wstring ScreenshotFolder() {
   return folder;
 }
 
+int CountColours(const std::vector<BYTE>& pixels, int width, int height, int stride) {
+  std::set<DWORD> colours;
+  for (int y = 0; y < height; ++y) {
+    const BYTE* row = pixels.data() + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < width; ++x) {
+      colours.insert(RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]));
+    }
+  }
+  return static_cast<int>(colours.size());
+}
+
 }  // namespace
 
-std::wstring SaveScreenshot(HWND window, const std::wstring& name) {
+Screenshot SaveScreenshot(HWND window, const std::wstring& name) {
   RECT r;
   if (!GetWindowRect(window, &r)) return {};
   const int width = r.right - r.left;
@@ -92,7 +105,15 @@ std::wstring SaveScreenshot(HWND window, const std::wstring& name) {
   out.write(reinterpret_cast<const char*>(pixels.data()),
             static_cast<std::streamsize>(pixels.size()));
   out.close();
-  return out ? path : std::wstring();
+  if (!out) return {};
+  return {path, CountColours(pixels, width, height, stride)};
+}
+
+void ExpectDrawn(const Screenshot& shot) {
+  EXPECT_FALSE(shot.path.empty()) << "no screenshot written";
+  // Text, icons and frames: a drawn window has many colours; a blank one a handful.
+  constexpr int kFewestOfADrawnWindow = 16;
+  EXPECT_GE(shot.colours, kFewestOfADrawnWindow) << "the screenshot shows no drawn window";
 }
 
 }  // namespace window_test

@@ -24,9 +24,16 @@ void LetWindowsRun();
 // The window's DPI, as the program sees it.
 int DpiOf(HWND window);
 
+struct Screenshot {
+  std::wstring path;  // empty when it could not be written
+  int colours = 0;    // distinct colours in the picture: one for a window that shows nothing
+};
+
 // Saves what the screen shows of `window` as a 24-bit BMP named `name` in the "screenshots"
-// folder beside the test program, for a person to look at. Returns the file's path, or
-// empty text when it could not be written.
-std::wstring SaveScreenshot(HWND window, const std::wstring& name);
+// folder beside the test program, for a person to look at.
+Screenshot SaveScreenshot(HWND window, const std::wstring& name);
+
+// Checks that a screenshot was written and shows a drawn window, not one flat colour.
+void ExpectDrawn(const Screenshot& shot);
 
 }  // namespace window_test

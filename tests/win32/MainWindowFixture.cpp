@@ -1,0 +1,103 @@
+#include "MainWindowFixture.h"
+
+// The common controls' header builds on <windows.h>.
+#include <commctrl.h>
+
+#include "platform/win32/ui/MessagePump.h"
+
+using platform::win32::WindowOf;
+
+void ShownMainWindow::Open(Content content) {
+  services = fake.services;
+  services.dispatcher = &dispatcher;
+  services.forms = &host;
+  if (content == Content::Real) {
+    services.files = &realFiles;
+    services.volumes = &realVolumes;
+    services.shell = &realShell;
+    services.clock = &realClock;
+  } else {
+    fake.shell.smallList = realShell.SystemImageList(true);
+    fake.shell.largeList = realShell.SystemImageList(false);
+  }
+  form = std::make_unique<TForm1>(services, state);
+  form->Show();
+  frame = WindowOf(*form);
+  ASSERT_NE(frame, nullptr) << "no window could be made";
+  list = Named(L"ListViewAttributes");
+  path = Named(L"cbPath");
+  Pump();
+}
+
+HWND ShownMainWindow::Named(const wchar_t* name) const {
+  auto* control = form->Find<ui::Control>(name);
+  return control != nullptr ? WindowOf(*control) : nullptr;
+}
+
+void ShownMainWindow::Pump() {
+  for (int round = 0; round < 3; ++round) {
+    while (platform::win32::PumpMessage(false)) {
+    }
+    Sleep(20);
+  }
+}
+
+void ShownMainWindow::ChooseHistory(const std::wstring& entry) {
+  form->cbPath->AddItem(entry);
+  const auto index = static_cast<WPARAM>(form->cbPath->Items().size() - 1);
+  SendMessageW(path, CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(path), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(path), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(path));
+  Pump();
+}
+
+void ShownMainWindow::SelectOnly(int row) {
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  Pump();
+}
+
+void ShownMainWindow::PressKey(HWND window, WPARAM key) {
+  SetFocus(window);
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  Pump();
+}
+
+void ShownMainWindow::DoubleClickRow(int row) {
+  RECT cell;
+  ListView_GetItemRect(list, row, &cell, LVIR_LABEL);
+  const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  Pump();
+}
+
+void ShownMainWindow::Click(const ui::Control& button) {
+  SendMessageW(WindowOf(button), BM_CLICK, 0, 0);
+  Pump();
+}
+
+int ShownMainWindow::RowOf(const std::wstring& caption) const {
+  LVFINDINFOW find = {};
+  find.flags = LVFI_STRING;
+  find.psz = caption.c_str();
+  return ListView_FindItem(list, -1, &find);
+}
+
+std::vector<std::wstring> ShownMainWindow::Rows() const {
+  std::vector<std::wstring> rows;
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    wchar_t caption[MAX_PATH] = {};
+    ListView_GetItemText(list, row, 0, caption, MAX_PATH);
+    rows.emplace_back(caption);
+  }
+  return rows;
+}
+
+std::wstring ShownMainWindow::PathText() const {
+  wchar_t text[1024] = {};
+  GetWindowTextW(path, text, 1024);
+  return text;
+}
