@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "../shared/MainWindowDesign.h"
 #include "app/Unit_Base.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/ui/Layout.h"
@@ -75,55 +76,35 @@ TEST_P(MainWindowLayout, PlacesDockedAndAnchoredControls) {
   }
 }
 
+// The designed places at 96 DPI, in the designed client area and in a larger one.
+Placements Designed(int dx, int dy) {
+  Placements placed;
+  for (const design::Designed& control : design::kMainWindow) {
+    placed[control.name] = design::Followed(control, dx, dy);
+  }
+  return placed;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Sizes, MainWindowLayout,
-    testing::Values(PlacementCase{"designed size at 96 DPI",
-                                  96,
-                                  {684, 511},
-                                  {{L"TabControl12", {0, 0, 684, 32}},
-                                   {L"SpeedButton_GeneralMenu", {658, 4, 22, 24}},
-                                   {L"GroupBox2", {0, 32, 684, 45}},
-                                   {L"ComboBoxDrive", {4, 16, 172, 21}},
-                                   {L"ButtonUP", {184, 15, 24, 24}},
-                                   {L"cbPath", {214, 16, 439, 21}},
-                                   {L"ButtonRefresh", {656, 15, 24, 24}},
-                                   {L"TabControl2", {0, 77, 180, 434}},
-                                   {L"GroupBox1", {4, 4, 172, 125}},
-                                   {L"CheckBox_Archive", {10, 15, 150, 17}},
-                                   {L"CheckBox_System", {10, 66, 150, 17}},
-                                   {L"Button_Apply", {43, 89, 75, 25}},
-                                   {L"GroupBox3", {4, 129, 172, 135}},
-                                   {L"DatePicker1", {10, 21, 150, 29}},
-                                   {L"TimePicker1", {10, 59, 150, 29}},
-                                   {L"Button_DateTime", {43, 97, 75, 25}},
-                                   {L"TabControl1", {180, 77, 504, 434}},
-                                   {L"ListViewAttributes", {4, 4, 496, 407}},
-                                   {L"StatusBar1", {4, 411, 496, 19}}}},
-                    PlacementCase{"designed size at 144 DPI",
-                                  144,
-                                  {1026, 767},
-                                  {{L"TabControl12", {0, 0, 1026, 48}},
-                                   {L"GroupBox2", {0, 48, 1026, 68}},
-                                   {L"ComboBoxDrive", {6, 24, 258, 32}},
-                                   {L"cbPath", {321, 24, 658, 32}},
-                                   {L"ButtonRefresh", {984, 23, 36, 36}},
-                                   {L"TabControl2", {0, 116, 270, 651}},
-                                   {L"GroupBox3", {6, 194, 258, 203}},
-                                   {L"TabControl1", {270, 116, 756, 651}},
-                                   {L"StatusBar1", {6, 616, 744, 29}}}},
-                    PlacementCase{"widened and heightened at 96 DPI",
-                                  96,
-                                  {884, 611},
-                                  {{L"SpeedButton_GeneralMenu", {858, 4, 22, 24}},
-                                   {L"cbPath", {214, 16, 639, 21}},
-                                   {L"ButtonRefresh", {856, 15, 24, 24}},
-                                   {L"TabControl2", {0, 77, 180, 534}},
-                                   {L"ListViewAttributes", {4, 4, 696, 507}},
-                                   {L"StatusBar1", {4, 511, 696, 19}}}},
-                    PlacementCase{"widened at 144 DPI",
-                                  144,
-                                  {1326, 767},
-                                  {{L"cbPath", {321, 24, 958, 32}},
-                                   {L"ButtonRefresh", {1284, 23, 36, 36}}}}));
+    testing::Values(
+        PlacementCase{"designed size at 96 DPI", 96, {684, 511}, Designed(0, 0)},
+        PlacementCase{"widened and heightened at 96 DPI", 96, {884, 611}, Designed(200, 100)},
+        PlacementCase{"designed size at 144 DPI",
+                      144,
+                      {1026, 767},
+                      {{L"TabControl12", {0, 0, 1026, 48}},
+                       {L"GroupBox2", {0, 48, 1026, 68}},
+                       {L"ComboBoxDrive", {6, 24, 258, 32}},
+                       {L"cbPath", {321, 24, 658, 32}},
+                       {L"ButtonRefresh", {984, 23, 36, 36}},
+                       {L"TabControl2", {0, 116, 270, 651}},
+                       {L"GroupBox3", {6, 194, 258, 203}},
+                       {L"TabControl1", {270, 116, 756, 651}},
+                       {L"StatusBar1", {6, 616, 744, 29}}}},
+        PlacementCase{"widened at 144 DPI",
+                      144,
+                      {1326, 767},
+                      {{L"cbPath", {321, 24, 958, 32}}, {L"ButtonRefresh", {1284, 23, 36, 36}}}}));
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "../shared/MainWindowDesign.h"
 #include "MainWindowFixture.h"
 #include "info/Unit_About.h"
 #include "platform/ui/Layout.h"
@@ -82,65 +83,22 @@ class MainWindow : public ShownMainWindow {
   }
 };
 
-// How a control follows a client area larger than designed: growing with it or moving along.
-enum Follow : unsigned { kFixed = 0, kWider = 1, kRight = 2, kTaller = 4, kLower = 8 };
-
-struct Expected {
-  const wchar_t* name;
-  const wchar_t* className;
-  const wchar_t* parent;
-  ui::Rect place;       // at 96 DPI in the designed client area, relative to the parent
-  unsigned follow;      // for a larger client area
-  const wchar_t* text;  // null: not checked
-};
-
-// The designed tree at 96 DPI, with the places that docking gives the docked controls.
-const Expected kTree[] = {
-    {L"TabControl12", L"SysTabControl32", L"Form1", {0, 0, 684, 32}, kWider, nullptr},
-    {L"SpeedButton_GeneralMenu", L"Button", L"TabControl12", {658, 4, 22, 24}, kRight, L"≡"},
-    {L"GroupBox2", L"Button", L"Form1", {0, 32, 684, 45}, kWider, L"Путь"},
-    {L"ComboBoxDrive", L"ComboBox", L"GroupBox2", {4, 16, 172, 21}, kFixed, nullptr},
-    {L"ButtonUP", L"Button", L"GroupBox2", {184, 15, 24, 24}, kFixed, L""},
-    {L"cbPath", L"ComboBox", L"GroupBox2", {214, 16, 439, 21}, kWider, L"C:\\"},
-    {L"ButtonRefresh", L"Button", L"GroupBox2", {656, 15, 24, 24}, kRight, L""},
-    {L"TabControl2", L"SysTabControl32", L"Form1", {0, 77, 180, 434}, kTaller, nullptr},
-    {L"GroupBox1", L"Button", L"TabControl2", {4, 4, 172, 125}, kFixed, L"Атрибуты"},
-    {L"CheckBox_Archive", L"Button", L"GroupBox1", {10, 15, 150, 17}, kFixed, L"Архивный"},
-    {L"CheckBox_Hide", L"Button", L"GroupBox1", {10, 32, 150, 17}, kFixed, L"Скрытый"},
-    {L"CheckBox_ReadOnly",
-     L"Button",
-     L"GroupBox1",
-     {10, 49, 150, 17},
-     kFixed,
-     L"Только для чтения"},
-    {L"CheckBox_System", L"Button", L"GroupBox1", {10, 66, 150, 17}, kFixed, L"Системный"},
-    {L"Button_Apply", L"Button", L"GroupBox1", {43, 89, 75, 25}, kFixed, L"Изменить"},
-    {L"GroupBox3", L"Button", L"TabControl2", {4, 129, 172, 135}, kFixed, L"Дата и Время"},
-    {L"DatePicker1", L"SysDateTimePick32", L"GroupBox3", {10, 21, 150, 29}, kFixed, nullptr},
-    {L"TimePicker1", L"SysDateTimePick32", L"GroupBox3", {10, 59, 150, 29}, kFixed, nullptr},
-    {L"Button_DateTime", L"Button", L"GroupBox3", {43, 97, 75, 25}, kFixed, L"Изменить"},
-    {L"TabControl1", L"SysTabControl32", L"Form1", {180, 77, 504, 434}, kWider | kTaller, nullptr},
-    {L"ListViewAttributes",
-     L"SysListView32",
-     L"TabControl1",
-     {4, 4, 496, 407},
-     kWider | kTaller,
-     nullptr},
-    {L"StatusBar1",
-     L"msctls_statusbar32",
-     L"TabControl1",
-     {4, 411, 496, 19},
-     kWider | kLower,
-     nullptr},
-};
-
-ui::Rect Followed(const Expected& e, int dx, int dy) {
-  ui::Rect r = e.place;
-  if ((e.follow & kWider) != 0) r.width += dx;
-  if ((e.follow & kRight) != 0) r.left += dx;
-  if ((e.follow & kTaller) != 0) r.height += dy;
-  if ((e.follow & kLower) != 0) r.top += dy;
-  return r;
+// The window class that shows a control of `kind`.
+std::wstring ClassFor(ui::Kind kind) {
+  switch (kind) {
+    case ui::Kind::TabControl:
+      return WC_TABCONTROLW;
+    case ui::Kind::ComboBox:
+      return WC_COMBOBOXW;
+    case ui::Kind::DateTimePicker:
+      return DATETIMEPICK_CLASSW;
+    case ui::Kind::ListView:
+      return WC_LISTVIEWW;
+    case ui::Kind::StatusBar:
+      return STATUSCLASSNAMEW;
+    default:
+      return WC_BUTTONW;
+  }
 }
 
 // The designed client area, unless the smallest outer size asks for more (thin frames).
@@ -169,16 +127,16 @@ TEST_F(MainWindow, MirrorsTheDesignedTreeInNativeWindows) {
   for (const ui::Placement& p : ui::LayoutForm(*form, client, dpi)) {
     laidOut[p.control->Name()] = p.rect;
   }
-  const ui::Size design = form->DesignClientSize();
-  for (const Expected& e : kTree) {
+  const ui::Size designed = form->DesignClientSize();
+  for (const design::Designed& e : design::kMainWindow) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(e.name)));
     HWND window = Named(e.name);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ClassOf(window), e.className);
+    EXPECT_EQ(ClassOf(window), ClassFor(form->Find<ui::Control>(e.name)->GetKind()));
     EXPECT_EQ(GetParent(window), Named(e.parent) != nullptr ? Named(e.parent) : frame);
-    const ui::Rect expected =
-        dpi == 96 ? Followed(e, client.width - design.width, client.height - design.height)
-                  : laidOut.at(e.name);
+    const ui::Rect expected = dpi == 96 ? design::Followed(e, client.width - designed.width,
+                                                           client.height - designed.height)
+                                        : laidOut.at(e.name);
     EXPECT_EQ(PlaceOf(window), expected)
         << Show(PlaceOf(window)) << " instead of " << Show(expected);
     if (e.text != nullptr) {
