@@ -1,40 +1,27 @@
-// The main window as native windows: classes, parents, texts and places of its controls,
-// what the user's actions do to the model, and a screenshot for a person to look at.
+// The main window as native windows: classes, parents, texts, places and fonts of its
+// controls, its keyboard order, and a screenshot for a person to look at.
 // The file system, the drives and the shell's answers are faked, so the window shows the
 // same content on every machine; the rows take their icons from the real system lists.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <dbt.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <functional>
 #include <map>
-#include <memory>
-#include <stdexcept>
 #include <string>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #include "../shared/MainWindowDesign.h"
 #include "MainWindowFixture.h"
-#include "info/Unit_About.h"
 #include "platform/ui/Layout.h"
 
 namespace {
 
 using platform::win32::WindowOf;
+using window_test::ClassOf;
 
 constexpr platform::FileTime kWinterMorning = 133808857200000000;  // 2025-01-09 08:42 UTC
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 std::wstring TextOf(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -252,114 +239,6 @@ TEST_F(MainWindow, ResizingGrowsThePathBoxAndKeepsRefreshAtTheRight) {
   EXPECT_EQ(outer.bottom - outer.top, ui::Scale(550, dpi));
 }
 
-TEST_F(MainWindow, UserClicksUpdateTheModelAndCodeChangesRaiseNothing) {
-  int clicks = 0;
-  form->CheckBox_Hide->OnClick = [&] { ++clicks; };
-  HWND box = Named(L"CheckBox_Hide");
-  const bool before = form->CheckBox_Hide->Checked();
-  SendMessageW(box, BM_CLICK, 0, 0);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_NE(form->CheckBox_Hide->Checked(), before);
-
-  form->CheckBox_Hide->SetChecked(before);
-  EXPECT_EQ(clicks, 1) << "a mark set by code runs no handler";
-  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), before ? BST_CHECKED : BST_UNCHECKED);
-
-  int applied = 0;
-  form->Button_Apply->OnClick = [&] { ++applied; };
-  SendMessageW(Named(L"Button_Apply"), BM_CLICK, 0, 0);
-  EXPECT_EQ(applied, 1);
-}
-
-TEST_F(MainWindow, ComboAndPickerChangesReachTheModel) {
-  ui::ComboBox& drives = *form->ComboBoxDrive;
-  drives.AddItem(L"D:\\ [Data]");
-  int changes = 0;
-  drives.OnChange = [&] { ++changes; };
-  HWND combo = Named(L"ComboBoxDrive");
-  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.Items().size()));
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
-  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-  EXPECT_EQ(changes, 1);
-  EXPECT_EQ(drives.ItemIndex(), 1);
-  EXPECT_EQ(drives.Text(), L"D:\\ [Data]");
-
-  drives.SetItemIndex(0);
-  EXPECT_EQ(changes, 1) << "a choice made by code raises nothing";
-  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
-
-  ui::DateTimePicker& date = *form->DatePicker1;
-  date.SetValue({2024, 3, 7, 18, 5, 9, 250});
-  int picked = 0;
-  date.OnChange = [&] { ++picked; };
-  HWND picker = Named(L"DatePicker1");
-  NMDATETIMECHANGE change = {};
-  change.nmhdr = {picker, static_cast<UINT_PTR>(GetDlgCtrlID(picker)), DTN_DATETIMECHANGE};
-  change.dwFlags = GDT_VALID;
-  change.st = {2023, 12, 0, 31, 1, 2, 3, 4};
-  SendMessageW(GetParent(picker), WM_NOTIFY, change.nmhdr.idFrom,
-               reinterpret_cast<LPARAM>(&change));
-  EXPECT_EQ(picked, 1);
-  EXPECT_EQ(date.Value(), (platform::DateTime{2023, 12, 31, 18, 5, 9, 250}))
-      << "a date picker changes only the date";
-}
-
-TEST_F(MainWindow, ListSelectionGoesBothWaysWithoutEcho) {
-  ui::ListView& list = *form->ListViewAttributes;
-  std::vector<std::pair<int, bool>> events;
-  list.OnSelectItem = [&](int item, bool selected) { events.emplace_back(item, selected); };
-  HWND native = Named(L"ListViewAttributes");
-
-  list.SetItemSelected(0, false);
-  list.SetItemSelected(2, true);
-  list.SetFocused(2);
-  EXPECT_EQ(events, (std::vector<std::pair<int, bool>>{{0, false}, {2, true}}))
-      << "each change by code raises the event once";
-  EXPECT_EQ(ListView_GetNextItem(native, -1, LVNI_SELECTED), 2);
-  EXPECT_EQ(ListView_GetNextItem(native, 2, LVNI_SELECTED), -1);
-  EXPECT_EQ(ListView_GetNextItem(native, -1, LVNI_FOCUSED), 2);
-
-  events.clear();
-  ListView_SetItemState(native, 3, LVIS_SELECTED, LVIS_SELECTED);
-  EXPECT_EQ(events, (std::vector<std::pair<int, bool>>{{3, true}}));
-  EXPECT_TRUE(list.IsSelected(3));
-  EXPECT_EQ(list.Selected(), 2);
-
-  events.clear();
-  ListView_SetItemState(native, -1, 0, LVIS_SELECTED);
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(list.SelectedCount(), 0u);
-
-  int doubleClicks = 0;
-  list.OnDblClick = [&] { ++doubleClicks; };
-  NMITEMACTIVATE activate = {};
-  activate.hdr = {native, static_cast<UINT_PTR>(GetDlgCtrlID(native)),
-                  static_cast<UINT>(NM_DBLCLK)};
-  SendMessageW(GetParent(native), WM_NOTIFY, activate.hdr.idFrom,
-               reinterpret_cast<LPARAM>(&activate));
-  EXPECT_EQ(doubleClicks, 1);
-}
-
-TEST_F(MainWindow, RowsAreReadFromTheModel) {
-  HWND native = Named(L"ListViewAttributes");
-  ui::ListView& list = *form->ListViewAttributes;
-  for (int row = 0; row < ListView_GetItemCount(native); ++row) {
-    for (int column = 0; column < 4; ++column) {
-      wchar_t text[MAX_PATH] = {};
-      ListView_GetItemText(native, row, column, text, MAX_PATH);
-      const ui::ListItem& item = list.Item(static_cast<size_t>(row));
-      EXPECT_EQ(text, column == 0 ? item.caption : item.subItems[static_cast<size_t>(column - 1)])
-          << row << "," << column;
-    }
-  }
-  // A sort by code shows the new order in place.
-  list.SortByKey([](const ui::ListItem& item) { return ui::SortKey{0, item.caption, {}}; }, true);
-  wchar_t first[MAX_PATH] = {};
-  ListView_GetItemText(native, 0, 0, first, MAX_PATH);
-  EXPECT_STREQ(first, L"Фотографии");
-}
-
 TEST_F(MainWindow, FixedColumnsCannotBeResizedAndTheFirstKeepsItsMinimum) {
   const int dpi = Dpi();
   HWND native = Named(L"ListViewAttributes");
@@ -385,117 +264,6 @@ TEST_F(MainWindow, FixedColumnsCannotBeResizedAndTheFirstKeepsItsMinimum) {
       << "dragging a fixed column's divider is refused";
 }
 
-TEST_F(MainWindow, DisabledGroupsDisableTheirControls) {
-  form->GroupBox1->SetEnabled(false);
-  EXPECT_FALSE(IsWindowEnabled(Named(L"GroupBox1")));
-  EXPECT_FALSE(IsWindowEnabled(Named(L"CheckBox_Archive")));
-  EXPECT_FALSE(IsWindowEnabled(Named(L"Button_Apply")));
-  form->CheckBox_Archive->SetEnabled(false);
-  form->GroupBox1->SetEnabled(true);
-  EXPECT_FALSE(IsWindowEnabled(Named(L"CheckBox_Archive"))) << "disabled on its own";
-  EXPECT_TRUE(IsWindowEnabled(Named(L"CheckBox_Hide")));
-}
-
-TEST_F(MainWindow, HandCursorOverButtonsBoxesAndCombos) {
-  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
-  for (const wchar_t* name : {L"CheckBox_System", L"ButtonUP", L"ComboBoxDrive"}) {
-    HWND window = Named(name);
-    SetCursor(nullptr);
-    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), hand) << testing::PrintToString(std::wstring(name));
-  }
-  HWND list = Named(L"ListViewAttributes");
-  SetCursor(nullptr);
-  SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list),
-               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_NE(GetCursor(), hand);
-}
-
-TEST_F(MainWindow, HintsAreTooltips) {
-  HWND tooltip = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        if (ClassOf(window) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) != nullptr) {
-          *reinterpret_cast<HWND*>(found) = window;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&tooltip));
-  ASSERT_NE(tooltip, nullptr);
-  auto tip = [&](const wchar_t* name) {
-    wchar_t text[80] = {};
-    TTTOOLINFOW tool = {};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = GetParent(Named(name));
-    tool.uId = reinterpret_cast<UINT_PTR>(Named(name));
-    tool.lpszText = text;
-    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-    return std::wstring(text);
-  };
-  EXPECT_EQ(tip(L"ButtonUP"), L"Вверх");
-  EXPECT_EQ(tip(L"ButtonRefresh"), L"Обновить");
-  form->ButtonUP->SetHint(L"Up");
-  EXPECT_EQ(tip(L"ButtonUP"), L"Up");
-}
-
-TEST_F(MainWindow, WindowMessagesReachTheFormAsTypedEvents) {
-  std::vector<ui::DeviceChange> changes;
-  form->OnDeviceChange = [&](ui::DeviceChange change) { changes.push_back(change); };
-  for (WPARAM event : {DBT_DEVICEARRIVAL, DBT_DEVICEREMOVECOMPLETE, DBT_DEVNODES_CHANGED}) {
-    SendMessageW(frame, WM_DEVICECHANGE, event, 0);
-  }
-  EXPECT_EQ(changes, (std::vector{ui::DeviceChange::VolumeArrived, ui::DeviceChange::VolumeRemoved,
-                                  ui::DeviceChange::Other}));
-
-  form->OnMoving = [](ui::Rect& proposed) {
-    EXPECT_EQ(proposed, (ui::Rect{-20, 10, 700, 550}));
-    proposed.left = 0;
-  };
-  RECT moving = {-20, 10, 680, 560};
-  SendMessageW(frame, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
-  EXPECT_EQ(moving.left, 0) << "the correction reaches the system";
-  EXPECT_EQ(moving.right, 700);
-
-  std::vector<std::wstring> areas;
-  form->OnSettingChange = [&](const std::wstring& area) { areas.push_back(area); };
-  SendMessageW(frame, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
-  SendMessageW(frame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
-  EXPECT_EQ(areas, (std::vector<std::wstring>{L"ImmersiveColorSet", L""}));
-
-  std::vector<ui::Point> moves;
-  form->OnMouseMove = [&](ui::Point client) { moves.push_back(client); };
-  SendMessageW(frame, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
-  EXPECT_EQ(moves, (std::vector{ui::Point{5, 6}}));
-}
-
-TEST_F(MainWindow, ModalFormsDisableTheirOwnerUntilClosed) {
-  TForm8 about(services);
-  bool ownerDisabled = false;
-  about.OnShow = [&] {
-    ownerDisabled = !IsWindowEnabled(frame);
-    PostMessageW(WindowOf(about), WM_CLOSE, 0, 0);
-  };
-  about.ShowModal();
-  EXPECT_TRUE(ownerDisabled);
-  EXPECT_TRUE(IsWindowEnabled(frame));
-  EXPECT_FALSE(about.Visible());
-  EXPECT_FALSE(IsWindowVisible(WindowOf(about)));
-}
-
-TEST_F(MainWindow, ClosingTheMainWindowEndsItsLoop) {
-  bool closed = false;
-  form->OnClose = [&] { closed = true; };
-  form->OnShow = [&] { PostMessageW(frame, WM_CLOSE, 0, 0); };
-  form->Close();  // hidden first, so that Run shows it again
-  closed = false;
-  host.Run(*form);
-  EXPECT_TRUE(closed);
-  EXPECT_FALSE(IsWindowVisible(frame));
-}
-
 TEST_F(MainWindow, TabMovesThroughTheControlsAndEnterReachesThePathBox) {
   auto pressIn = [&](HWND target, WPARAM key) {
     PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -512,131 +280,6 @@ TEST_F(MainWindow, TabMovesThroughTheControlsAndEnterReachesThePathBox) {
   form->cbPath->OnKeyDown = [&](unsigned& key) { keys.push_back(key); };
   pressIn(GetFocus(), VK_RETURN);
   EXPECT_EQ(keys, std::vector<unsigned>{VK_RETURN}) << "Enter is the path box's, not the dialog's";
-}
-
-// Waits on a thread of its own for the popup menu to open, looks at it, then presses keys
-// in it (the menu's loop runs on the user-interface thread and waits for them).
-class MenuWatcher {
- public:
-  MenuWatcher(std::function<void(HMENU)> look, std::vector<WPARAM> keys)
-      : thread_([look = std::move(look), keys = std::move(keys)] {
-          for (int tries = 0; tries < 250; ++tries) {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            if (menu != nullptr && IsWindowVisible(menu)) {
-              look(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
-              for (WPARAM key : keys) PostMessageW(menu, WM_KEYDOWN, key, 0);
-              return;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~MenuWatcher() { thread_.join(); }
-  MenuWatcher(const MenuWatcher&) = delete;
-  MenuWatcher& operator=(const MenuWatcher&) = delete;
-
- private:
-  std::thread thread_;
-};
-
-TEST_F(MainWindow, PickerContextMenuClicksTheChosenItem) {
-  int chosen = 0;
-  form->CurrentDateTime->OnClick = [&] { ++chosen; };
-  form->GroupBox3->SetEnabled(true);
-  HWND picker = Named(L"TimePicker1");
-  RECT r;
-  GetWindowRect(picker, &r);
-  std::wstring shown;
-  {
-    const MenuWatcher watcher(
-        [&](HMENU menu) {
-          wchar_t text[64] = {};
-          GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
-          shown = text;
-        },
-        {VK_DOWN, VK_RETURN});
-    SendMessageW(picker, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(picker),
-                 MAKELPARAM(r.left + 5, r.top + 5));
-  }
-  EXPECT_EQ(shown, L"Текущие");
-  EXPECT_EQ(chosen, 1);
-}
-
-TEST_F(MainWindow, PopupMenusShowTheModelsItems) {
-  ui::PopupMenu& menu = *form->PopupMenu_General;
-  auto& radio = form->Create<ui::MenuItem>(L"Radio", menu, L"Радио");
-  radio.radioItem = true;
-  radio.checked = true;
-  form->Create<ui::MenuItem>(L"Line", menu, L"-");
-  form->Create<ui::MenuItem>(L"Off", menu, L"Недоступно").enabled = false;
-  form->Create<ui::MenuItem>(L"Hidden", menu, L"Скрыто").visible = false;
-  auto& sub = form->Create<ui::MenuItem>(L"Sub", menu, L"Вложенное");
-  int deepClicks = 0;
-  form->Create<ui::MenuItem>(L"Deep", sub, L"Глубоко").OnClick = [&] { ++deepClicks; };
-
-  struct Seen {
-    int count = -1;
-    UINT radioType = 0;
-    UINT radioState = 0;
-    UINT lineType = 0;
-    UINT offState = 0;
-    bool hasSubmenu = false;
-  } seen;
-  {
-    const MenuWatcher watcher(
-        [&](HMENU h) {
-          seen.count = GetMenuItemCount(h);
-          MENUITEMINFOW info = {};
-          info.cbSize = sizeof info;
-          info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU;
-          GetMenuItemInfoW(h, 0, TRUE, &info);
-          seen.radioType = info.fType;
-          seen.radioState = info.fState;
-          GetMenuItemInfoW(h, 1, TRUE, &info);
-          seen.lineType = info.fType;
-          GetMenuItemInfoW(h, 2, TRUE, &info);
-          seen.offState = info.fState;
-          GetMenuItemInfoW(h, 3, TRUE, &info);
-          seen.hasSubmenu = info.hSubMenu != nullptr;
-        },
-        {VK_ESCAPE});
-    menu.alignRight = true;
-    menu.Popup({200, 200});
-  }
-  EXPECT_EQ(seen.count, 4) << "the hidden item is left out";
-  EXPECT_NE(seen.radioType & MFT_RADIOCHECK, 0u);
-  EXPECT_NE(seen.radioState & MFS_CHECKED, 0u);
-  EXPECT_NE(seen.lineType & MFT_SEPARATOR, 0u);
-  EXPECT_NE(seen.offState & MFS_DISABLED, 0u);
-  EXPECT_TRUE(seen.hasSubmenu);
-  EXPECT_EQ(deepClicks, 0) << "a dismissed menu clicks nothing";
-}
-
-TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
-  platform::win32::Win32Dispatcher dispatcher;
-  const DWORD ui = GetCurrentThreadId();
-  std::atomic<bool> done = false;
-  DWORD ranOn = 0;
-  bool failureCame = false;
-  std::thread worker([&] {
-    dispatcher.RunOnUiThread([&] { ranOn = GetCurrentThreadId(); });
-    try {
-      dispatcher.RunOnUiThread([] { throw std::runtime_error("refused"); });
-    } catch (const std::runtime_error&) {
-      failureCame = true;
-    }
-    done = true;
-  });
-  while (!done) {
-    dispatcher.ProcessMessages();
-    Sleep(1);
-  }
-  worker.join();
-  EXPECT_EQ(ranOn, ui);
-  EXPECT_TRUE(failureCame) << "the worker learns of the failure";
-
-  bool direct = false;
-  dispatcher.RunOnUiThread([&] { direct = true; });
-  EXPECT_TRUE(direct);
 }
 
 }  // namespace

@@ -40,6 +40,12 @@ void LetWindowsRun() {
   }
 }
 
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
 int DpiOf(HWND window) {
   return platform::win32::WindowDpi(window);
 }

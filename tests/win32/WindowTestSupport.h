@@ -21,6 +21,9 @@ class GuiScope {
 // Lets the windows handle what is pending, the X server's paint requests included.
 void LetWindowsRun();
 
+// The name of the window's class.
+std::wstring ClassOf(HWND window);
+
 // The window's DPI, as the program sees it.
 int DpiOf(HWND window);
 

@@ -1,0 +1,481 @@
+// One control of each kind in native windows: what the user's actions do to the model, what
+// the model's changes do to the windows, menus, hints, cursors and the form's own events.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <dbt.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "WindowTestSupport.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DateTimePicker.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/Menu.h"
+#include "platform/win32/Services.h"
+#include "platform/win32/ui/Win32FormHost.h"
+
+namespace {
+
+using platform::win32::WindowOf;
+using window_test::ClassOf;
+
+// A form with one control of each kind the program uses.
+class ControlsForm : public ui::Form {
+ public:
+  explicit ControlsForm(ui::FormHost& host) : ui::Form(nullptr, L"Controls", host) {
+    SetCaption(L"Controls");
+    SetDesignClientSize({480, 360});
+    SetFont({L"Tahoma", -11, false});
+    auto hand = [](ui::Control& c) { c.SetCursor(ui::Cursor::HandPoint); };
+
+    Panel = &Create<ui::TabControl>(L"Panel", this);
+    Panel->SetAlign(ui::Align::Top);
+    Panel->SetBounds({0, 0, 480, 32});
+    Speed = &Create<ui::SpeedButton>(L"Speed", Panel);
+    Speed->SetAlign(ui::Align::Right);
+    Speed->SetBounds({0, 0, 22, 22});
+    Speed->SetCaption(L"≡");
+    Speed->SetHint(L"Меню");
+
+    Group = &Create<ui::GroupBox>(L"Group", this);
+    Group->SetBounds({4, 36, 172, 100});
+    Group->SetCaption(L"Группа");
+    Check = &Create<ui::CheckBox>(L"Check", Group);
+    Check->SetBounds({10, 15, 150, 17});
+    Check->SetCaption(L"Отметка");
+    hand(*Check);
+    OtherCheck = &Create<ui::CheckBox>(L"OtherCheck", Group);
+    OtherCheck->SetBounds({10, 32, 150, 17});
+    OtherCheck->SetCaption(L"Другая");
+    Push = &Create<ui::Button>(L"Push", Group);
+    Push->SetBounds({43, 60, 75, 25});
+    Push->SetCaption(L"Изменить");
+    Push->SetHint(L"Нажать");
+    hand(*Push);
+
+    Choice = &Create<ui::ComboBox>(L"Choice", this, ui::ComboStyle::DropDownList);
+    Choice->SetBounds({184, 40, 172, 21});
+    Choice->AddItem(L"C:\\ [System]");
+    Choice->SetItemIndex(0);
+    hand(*Choice);
+
+    Context = &Create<ui::PopupMenu>(L"Context");
+    Now = &Create<ui::MenuItem>(L"Now", *Context, L"Текущие");
+    Date = &Create<ui::DateTimePicker>(L"Date", this, ui::PickerKind::Date, L"dd/mm/yyyy");
+    Date->SetBounds({184, 70, 150, 29});
+    Time = &Create<ui::DateTimePicker>(L"Time", this, ui::PickerKind::Time, L"hh:nn");
+    Time->SetBounds({184, 105, 150, 29});
+    Time->SetContextMenu(Context);
+
+    List = &Create<ui::ListView>(L"List", this);
+    List->SetBounds({4, 140, 472, 190});
+    List->AddColumn({L"Файл", 185, 185, 0, false});
+    List->AddColumn({L"Тип", 120, 120, 120, false});
+    for (const wchar_t* name : {L"Documents", L"readme.txt", L"Фотографии", L"setup.exe"}) {
+      ui::ListItem item;
+      item.caption = name;
+      item.subItems = {std::wstring(L"type of ") + name};
+      List->AddItem(std::move(item));
+    }
+    List->SetItemSelected(0, true);
+
+    Status = &Create<ui::StatusBar>(L"Status", this);
+    Status->SetAlign(ui::Align::Bottom);
+    Status->SetBounds({0, 0, 480, 19});
+    Status->AddPanel(200);
+
+    Menu = &Create<ui::PopupMenu>(L"Menu");
+  }
+
+  ui::TabControl* Panel;
+  ui::SpeedButton* Speed;
+  ui::GroupBox* Group;
+  ui::CheckBox* Check;
+  ui::CheckBox* OtherCheck;
+  ui::Button* Push;
+  ui::ComboBox* Choice;
+  ui::PopupMenu* Context;
+  ui::MenuItem* Now;
+  ui::DateTimePicker* Date;
+  ui::DateTimePicker* Time;
+  ui::ListView* List;
+  ui::StatusBar* Status;
+  ui::PopupMenu* Menu;
+};
+
+class ControlsWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    form->Show();
+    frame = WindowOf(*form);
+    ASSERT_NE(frame, nullptr) << "no window could be made";
+    window_test::LetWindowsRun();
+  }
+
+  [[nodiscard]] HWND Named(const wchar_t* name) const {
+    auto* control = form->Find<ui::Control>(name);
+    return control != nullptr ? WindowOf(*control) : nullptr;
+  }
+
+  window_test::GuiScope gui;
+  platform::win32::Win32FormHost host;  // outlives the forms
+  std::unique_ptr<ControlsForm> form = std::make_unique<ControlsForm>(host);
+  HWND frame = nullptr;
+};
+
+// Waits on a thread of its own for the popup menu to open, looks at it, then presses keys
+// in it (the menu's loop runs on the user-interface thread and waits for them).
+class MenuWatcher {
+ public:
+  MenuWatcher(std::function<void(HMENU)> look, std::vector<WPARAM> keys)
+      : thread_([look = std::move(look), keys = std::move(keys)] {
+          for (int tries = 0; tries < 250; ++tries) {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            if (menu != nullptr && IsWindowVisible(menu)) {
+              look(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+              for (WPARAM key : keys) PostMessageW(menu, WM_KEYDOWN, key, 0);
+              return;
+            }
+            Sleep(20);
+          }
+        }) {}
+  ~MenuWatcher() { thread_.join(); }
+  MenuWatcher(const MenuWatcher&) = delete;
+  MenuWatcher& operator=(const MenuWatcher&) = delete;
+
+ private:
+  std::thread thread_;
+};
+
+TEST_F(ControlsWindow, UserClicksUpdateTheModelAndCodeChangesRaiseNothing) {
+  int clicks = 0;
+  form->Check->OnClick = [&] { ++clicks; };
+  HWND box = Named(L"Check");
+  const bool before = form->Check->Checked();
+  SendMessageW(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_NE(form->Check->Checked(), before);
+
+  form->Check->SetChecked(before);
+  EXPECT_EQ(clicks, 1) << "a mark set by code runs no handler";
+  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), before ? BST_CHECKED : BST_UNCHECKED);
+
+  int applied = 0;
+  form->Push->OnClick = [&] { ++applied; };
+  SendMessageW(Named(L"Push"), BM_CLICK, 0, 0);
+  EXPECT_EQ(applied, 1);
+}
+
+TEST_F(ControlsWindow, ComboAndPickerChangesReachTheModel) {
+  ui::ComboBox& drives = *form->Choice;
+  drives.AddItem(L"D:\\ [Data]");
+  int changes = 0;
+  drives.OnChange = [&] { ++changes; };
+  HWND combo = Named(L"Choice");
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(drives.Items().size()));
+  SendMessageW(combo, CB_SETCURSEL, 1, 0);
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(drives.ItemIndex(), 1);
+  EXPECT_EQ(drives.Text(), L"D:\\ [Data]");
+
+  drives.SetItemIndex(0);
+  EXPECT_EQ(changes, 1) << "a choice made by code raises nothing";
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+
+  ui::DateTimePicker& date = *form->Date;
+  date.SetValue({2024, 3, 7, 18, 5, 9, 250});
+  int picked = 0;
+  date.OnChange = [&] { ++picked; };
+  HWND picker = Named(L"Date");
+  NMDATETIMECHANGE change = {};
+  change.nmhdr = {picker, static_cast<UINT_PTR>(GetDlgCtrlID(picker)), DTN_DATETIMECHANGE};
+  change.dwFlags = GDT_VALID;
+  change.st = {2023, 12, 0, 31, 1, 2, 3, 4};
+  SendMessageW(GetParent(picker), WM_NOTIFY, change.nmhdr.idFrom,
+               reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(picked, 1);
+  EXPECT_EQ(date.Value(), (platform::DateTime{2023, 12, 31, 18, 5, 9, 250}))
+      << "a date picker changes only the date";
+}
+
+TEST_F(ControlsWindow, ListSelectionGoesBothWaysWithoutEcho) {
+  ui::ListView& list = *form->List;
+  std::vector<std::pair<int, bool>> events;
+  list.OnSelectItem = [&](int item, bool selected) { events.emplace_back(item, selected); };
+  HWND native = Named(L"List");
+
+  list.SetItemSelected(0, false);
+  list.SetItemSelected(2, true);
+  list.SetFocused(2);
+  EXPECT_EQ(events, (std::vector<std::pair<int, bool>>{{0, false}, {2, true}}))
+      << "each change by code raises the event once";
+  EXPECT_EQ(ListView_GetNextItem(native, -1, LVNI_SELECTED), 2);
+  EXPECT_EQ(ListView_GetNextItem(native, 2, LVNI_SELECTED), -1);
+  EXPECT_EQ(ListView_GetNextItem(native, -1, LVNI_FOCUSED), 2);
+
+  events.clear();
+  ListView_SetItemState(native, 3, LVIS_SELECTED, LVIS_SELECTED);
+  EXPECT_EQ(events, (std::vector<std::pair<int, bool>>{{3, true}}));
+  EXPECT_TRUE(list.IsSelected(3));
+  EXPECT_EQ(list.Selected(), 2);
+
+  events.clear();
+  ListView_SetItemState(native, -1, 0, LVIS_SELECTED);
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(list.SelectedCount(), 0u);
+
+  int doubleClicks = 0;
+  list.OnDblClick = [&] { ++doubleClicks; };
+  NMITEMACTIVATE activate = {};
+  activate.hdr = {native, static_cast<UINT_PTR>(GetDlgCtrlID(native)),
+                  static_cast<UINT>(NM_DBLCLK)};
+  SendMessageW(GetParent(native), WM_NOTIFY, activate.hdr.idFrom,
+               reinterpret_cast<LPARAM>(&activate));
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ControlsWindow, RowsAreReadFromTheModel) {
+  HWND native = Named(L"List");
+  ui::ListView& list = *form->List;
+  ASSERT_EQ(ListView_GetItemCount(native), 4);
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 2; ++column) {
+      wchar_t text[MAX_PATH] = {};
+      ListView_GetItemText(native, row, column, text, MAX_PATH);
+      const ui::ListItem& item = list.Item(static_cast<size_t>(row));
+      EXPECT_EQ(text, column == 0 ? item.caption : item.subItems[static_cast<size_t>(column - 1)])
+          << row << "," << column;
+    }
+  }
+  // A sort by code shows the new order in place.
+  list.SortByKey([](const ui::ListItem& item) { return ui::SortKey{0, item.caption, {}}; }, true);
+  wchar_t first[MAX_PATH] = {};
+  ListView_GetItemText(native, 0, 0, first, MAX_PATH);
+  EXPECT_STREQ(first, L"Фотографии") << "the last name first";
+}
+
+TEST_F(ControlsWindow, DisabledGroupsDisableTheirControls) {
+  form->Group->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(Named(L"Group")));
+  EXPECT_FALSE(IsWindowEnabled(Named(L"OtherCheck")));
+  EXPECT_FALSE(IsWindowEnabled(Named(L"Push")));
+  form->OtherCheck->SetEnabled(false);
+  form->Group->SetEnabled(true);
+  EXPECT_FALSE(IsWindowEnabled(Named(L"OtherCheck"))) << "disabled on its own";
+  EXPECT_TRUE(IsWindowEnabled(Named(L"Check")));
+}
+
+TEST_F(ControlsWindow, HandCursorOverButtonsBoxesAndCombos) {
+  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+  for (const wchar_t* name : {L"Check", L"Push", L"Choice"}) {
+    HWND window = Named(name);
+    SetCursor(nullptr);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), hand) << testing::PrintToString(std::wstring(name));
+  }
+  HWND list = Named(L"List");
+  SetCursor(nullptr);
+  SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), hand);
+}
+
+TEST_F(ControlsWindow, HintsAreTooltips) {
+  HWND tooltip = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        if (ClassOf(window) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) != nullptr) {
+          *reinterpret_cast<HWND*>(found) = window;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tooltip));
+  ASSERT_NE(tooltip, nullptr);
+  auto tip = [&](const wchar_t* name) {
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = GetParent(Named(name));
+    tool.uId = reinterpret_cast<UINT_PTR>(Named(name));
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(tip(L"Push"), L"Нажать");
+  EXPECT_EQ(tip(L"Speed"), L"Меню");
+  form->Push->SetHint(L"Up");
+  EXPECT_EQ(tip(L"Push"), L"Up");
+}
+
+TEST_F(ControlsWindow, WindowMessagesReachTheFormAsTypedEvents) {
+  std::vector<ui::DeviceChange> changes;
+  form->OnDeviceChange = [&](ui::DeviceChange change) { changes.push_back(change); };
+  for (WPARAM event : {DBT_DEVICEARRIVAL, DBT_DEVICEREMOVECOMPLETE, DBT_DEVNODES_CHANGED}) {
+    SendMessageW(frame, WM_DEVICECHANGE, event, 0);
+  }
+  EXPECT_EQ(changes, (std::vector{ui::DeviceChange::VolumeArrived, ui::DeviceChange::VolumeRemoved,
+                                  ui::DeviceChange::Other}));
+
+  form->OnMoving = [](ui::Rect& proposed) {
+    EXPECT_EQ(proposed, (ui::Rect{-20, 10, 700, 550}));
+    proposed.left = 0;
+  };
+  RECT moving = {-20, 10, 680, 560};
+  SendMessageW(frame, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
+  EXPECT_EQ(moving.left, 0) << "the correction reaches the system";
+  EXPECT_EQ(moving.right, 700);
+
+  std::vector<std::wstring> areas;
+  form->OnSettingChange = [&](const std::wstring& area) { areas.push_back(area); };
+  SendMessageW(frame, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+  SendMessageW(frame, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_EQ(areas, (std::vector<std::wstring>{L"ImmersiveColorSet", L""}));
+
+  std::vector<ui::Point> moves;
+  form->OnMouseMove = [&](ui::Point client) { moves.push_back(client); };
+  SendMessageW(frame, WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
+  EXPECT_EQ(moves, (std::vector{ui::Point{5, 6}}));
+}
+
+TEST_F(ControlsWindow, ModalFormsDisableTheirOwnerUntilClosed) {
+  ControlsForm about(host);
+  bool ownerDisabled = false;
+  about.OnShow = [&] {
+    ownerDisabled = !IsWindowEnabled(frame);
+    PostMessageW(WindowOf(about), WM_CLOSE, 0, 0);
+  };
+  about.ShowModal();
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(IsWindowEnabled(frame));
+  EXPECT_FALSE(about.Visible());
+  EXPECT_FALSE(IsWindowVisible(WindowOf(about)));
+}
+
+TEST_F(ControlsWindow, ClosingTheRunFormEndsItsLoop) {
+  bool closed = false;
+  form->OnClose = [&] { closed = true; };
+  form->OnShow = [&] { PostMessageW(frame, WM_CLOSE, 0, 0); };
+  form->Close();  // hidden first, so that Run shows it again
+  closed = false;
+  host.Run(*form);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(IsWindowVisible(frame));
+}
+
+TEST_F(ControlsWindow, PickerContextMenuClicksTheChosenItem) {
+  int chosen = 0;
+  form->Now->OnClick = [&] { ++chosen; };
+  HWND picker = Named(L"Time");
+  RECT r;
+  GetWindowRect(picker, &r);
+  std::wstring shown;
+  {
+    const MenuWatcher watcher(
+        [&](HMENU menu) {
+          wchar_t text[64] = {};
+          GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+          shown = text;
+        },
+        {VK_DOWN, VK_RETURN});
+    SendMessageW(picker, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(picker),
+                 MAKELPARAM(r.left + 5, r.top + 5));
+  }
+  EXPECT_EQ(shown, L"Текущие");
+  EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(ControlsWindow, PopupMenusShowTheModelsItems) {
+  ui::PopupMenu& menu = *form->Menu;
+  auto& radio = form->Create<ui::MenuItem>(L"Radio", menu, L"Радио");
+  radio.radioItem = true;
+  radio.checked = true;
+  form->Create<ui::MenuItem>(L"Line", menu, L"-");
+  form->Create<ui::MenuItem>(L"Off", menu, L"Недоступно").enabled = false;
+  form->Create<ui::MenuItem>(L"Hidden", menu, L"Скрыто").visible = false;
+  auto& sub = form->Create<ui::MenuItem>(L"Sub", menu, L"Вложенное");
+  int deepClicks = 0;
+  form->Create<ui::MenuItem>(L"Deep", sub, L"Глубоко").OnClick = [&] { ++deepClicks; };
+
+  struct Seen {
+    int count = -1;
+    UINT radioType = 0;
+    UINT radioState = 0;
+    UINT lineType = 0;
+    UINT offState = 0;
+    bool hasSubmenu = false;
+  } seen;
+  {
+    const MenuWatcher watcher(
+        [&](HMENU h) {
+          seen.count = GetMenuItemCount(h);
+          MENUITEMINFOW info = {};
+          info.cbSize = sizeof info;
+          info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU;
+          GetMenuItemInfoW(h, 0, TRUE, &info);
+          seen.radioType = info.fType;
+          seen.radioState = info.fState;
+          GetMenuItemInfoW(h, 1, TRUE, &info);
+          seen.lineType = info.fType;
+          GetMenuItemInfoW(h, 2, TRUE, &info);
+          seen.offState = info.fState;
+          GetMenuItemInfoW(h, 3, TRUE, &info);
+          seen.hasSubmenu = info.hSubMenu != nullptr;
+        },
+        {VK_ESCAPE});
+    menu.alignRight = true;
+    menu.Popup({200, 200});
+  }
+  EXPECT_EQ(seen.count, 4) << "the hidden item is left out";
+  EXPECT_NE(seen.radioType & MFT_RADIOCHECK, 0u);
+  EXPECT_NE(seen.radioState & MFS_CHECKED, 0u);
+  EXPECT_NE(seen.lineType & MFT_SEPARATOR, 0u);
+  EXPECT_NE(seen.offState & MFS_DISABLED, 0u);
+  EXPECT_TRUE(seen.hasSubmenu);
+  EXPECT_EQ(deepClicks, 0) << "a dismissed menu clicks nothing";
+}
+
+TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
+  platform::win32::Win32Dispatcher dispatcher;
+  const DWORD ui = GetCurrentThreadId();
+  std::atomic<bool> done = false;
+  DWORD ranOn = 0;
+  bool failureCame = false;
+  std::thread worker([&] {
+    dispatcher.RunOnUiThread([&] { ranOn = GetCurrentThreadId(); });
+    try {
+      dispatcher.RunOnUiThread([] { throw std::runtime_error("refused"); });
+    } catch (const std::runtime_error&) {
+      failureCame = true;
+    }
+    done = true;
+  });
+  while (!done) {
+    dispatcher.ProcessMessages();
+    Sleep(1);
+  }
+  worker.join();
+  EXPECT_EQ(ranOn, ui);
+  EXPECT_TRUE(failureCame) << "the worker learns of the failure";
+
+  bool direct = false;
+  dispatcher.RunOnUiThread([&] { direct = true; });
+  EXPECT_TRUE(direct);
+}
+
+}  // namespace
