@@ -3,6 +3,8 @@
 // The common controls' header builds on <windows.h>.
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/ui/MessagePump.h"
 
 using platform::win32::WindowOf;
@@ -80,10 +82,10 @@ void ShownMainWindow::Click(const ui::Control& button) {
 }
 
 int ShownMainWindow::RowOf(const std::wstring& caption) const {
-  LVFINDINFOW find = {};
-  find.flags = LVFI_STRING;
-  find.psz = caption.c_str();
-  return ListView_FindItem(list, -1, &find);
+  // Compared here: Wine's own search takes two names that begin alike for one.
+  const std::vector<std::wstring> rows = Rows();
+  const auto found = std::find(rows.begin(), rows.end(), caption);
+  return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
 }
 
 std::vector<std::wstring> ShownMainWindow::Rows() const {

@@ -86,4 +86,43 @@ TEST_F(MainWindowOnDisk, HeaderClickReordersTheRows) {
       << "the first click sorts descending, by the byte count";
 }
 
+// Deeper than MAX_PATH, through names outside the Basic Multilingual Plane.
+TEST_F(MainWindowOnDisk, LongPathsAndEmojiNamesListEnterAndEdit) {
+  const std::wstring level = L"папка-\U0001F4C1-" + std::wstring(60, L'x');
+  std::wstring deep = temp.Path();
+  for (int i = 0; i < 4; ++i) {
+    deep += level + L"\\";
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
+  }
+  ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
+  const std::wstring inner = L"\U0001F600 inner";
+  ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep + inner).c_str(), nullptr));
+  const std::wstring file = L"\U0001F600.txt";
+  const HANDLE made = CreateFileW((L"\\\\?\\" + deep + file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(made, INVALID_HANDLE_VALUE);
+  CloseHandle(made);
+
+  ChooseHistory(deep);
+  EXPECT_EQ(PathText(), deep);
+  ASSERT_EQ(Rows(), (std::vector<std::wstring>{inner, file}));
+
+  SelectOnly(RowOf(file));
+  form->CheckBox_Hide->UserToggle(true);
+  Click(*form->Button_Apply);
+  EXPECT_NE(GetFileAttributesW((L"\\\\?\\" + deep + file).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  form->DatePicker1->UserChange({2021, 6, 1, 0, 0, 0, 0});
+  Click(*form->Button_DateTime);
+  EXPECT_EQ(
+      form->ListViewAttributes->Item(static_cast<size_t>(RowOf(file))).subItems[1].substr(0, 10),
+      L"01.06.2021");
+  EXPECT_TRUE(fake.dialogs.shown.empty()) << "no failure reported";
+
+  DoubleClickRow(RowOf(inner));
+  EXPECT_EQ(PathText(), deep + inner + L"\\");
+  Click(*form->ButtonUP);
+  EXPECT_EQ(PathText(), deep);
+  EXPECT_EQ(Rows().size(), 2u);
+}
+
 }  // namespace

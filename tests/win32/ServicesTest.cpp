@@ -11,6 +11,7 @@
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
 #include "platform/TextCase.h"
+#include "platform/win32/LongPath.h"
 #include "platform/win32/Services.h"
 
 namespace {
@@ -168,6 +169,24 @@ TEST(Win32Shell, DesktopRefreshDoesNotWaitForAHungShell) {
   const HungDesktop desktop;
   platform::win32::Win32Shell().RefreshDesktop();
   EXPECT_FALSE(desktop.GaveUp()) << "waited until the shell answered";
+}
+
+TEST(Win32LongPath, PrefixesOnlyFullPathsBeyondTheLimit) {
+  using platform::win32::ExtendedPath;
+  const std::wstring tail(260, L'a');
+  const struct {
+    std::wstring path;
+    std::wstring expected;
+  } cases[] = {
+      {L"C:\\Users\\", L"C:\\Users\\"},
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"relative\\" + tail, L"relative\\" + tail},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExtendedPath(c.path), c.expected) << testing::PrintToString(c.path.substr(0, 20));
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/win32/CriticalErrorMode.h"
+#include "platform/win32/LongPath.h"
 #include "platform/win32/Services.h"
 
 namespace platform::win32 {
@@ -18,8 +19,9 @@ using FindHandle = std::unique_ptr<void, FindCloser>;
 // Basic information only (no short names), fetched in large blocks when `large`.
 FindHandle FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data, bool large) {
   const NoCriticalErrorBoxes quiet;
-  HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                   nullptr, large ? FIND_FIRST_EX_LARGE_FETCH : 0);
+  HANDLE search =
+      FindFirstFileExW(ExtendedPath(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                       nullptr, large ? FIND_FIRST_EX_LARGE_FETCH : 0);
   return FindHandle(search == INVALID_HANDLE_VALUE ? nullptr : search);
 }
 

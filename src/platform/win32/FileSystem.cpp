@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/win32/CriticalErrorMode.h"
+#include "platform/win32/LongPath.h"
 #include "platform/win32/Services.h"
 
 namespace platform::win32 {
@@ -25,9 +26,9 @@ struct LocalFreer {
 // opened; without the backup privilege enabled it grants nothing more.
 FileHandle OpenMetadata(const std::wstring& path, DWORD access) {
   const NoCriticalErrorBoxes quiet;
-  HANDLE handle =
-      CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileW(ExtendedPath(path).c_str(), access,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
@@ -39,12 +40,12 @@ FILETIME ToFiletime(FileTime t) {
 
 std::uint32_t Win32FileSystem::GetAttributes(const std::wstring& path) {
   const NoCriticalErrorBoxes quiet;
-  return GetFileAttributesW(path.c_str());
+  return GetFileAttributesW(ExtendedPath(path).c_str());
 }
 
 bool Win32FileSystem::SetAttributes(const std::wstring& path, std::uint32_t attributes) {
   const NoCriticalErrorBoxes quiet;
-  return SetFileAttributesW(path.c_str(), attributes) != FALSE;
+  return SetFileAttributesW(ExtendedPath(path).c_str(), attributes) != FALSE;
 }
 
 std::uint32_t Win32FileSystem::SetTimes(const std::wstring& path, const FileTimes& times) {
