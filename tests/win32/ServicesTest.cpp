@@ -117,6 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CaseMapping{"Empty", L"", L""}),
     [](const testing::TestParamInfo<CaseMapping>& info) { return info.param.what; });
 
+TEST(Win32Shell, KnowsTheAppDataFolder) {
+  const auto folder = platform::win32::Win32Shell().AppDataFolder();
+  ASSERT_TRUE(folder);
+  EXPECT_TRUE(platform::win32::Win32FileSystem().DirectoryExists(*folder)) << *folder;
+}
+
 // The manifest in the resources: without it the system's old common controls would load.
 TEST(Win32Manifest, BringsCommonControls6) {
   ACTCTX_SECTION_KEYED_DATA redirection = {};

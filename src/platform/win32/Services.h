@@ -39,6 +39,7 @@ class Win32Shell : public Shell {
             const std::wstring& directory) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;
+  std::optional<std::wstring> AppDataFolder() override;
 };
 
 class Win32Registry : public Registry {
