@@ -8,11 +8,13 @@ elseif(MSVC)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 endif()
 
-# Upper-casing is the system's on Windows; the logic calls it, so it belongs to the core.
-target_sources(brindlow_core PRIVATE src/platform/win32/TextCase.cpp)
+# Upper-casing and the ANSI code page are the system's on Windows; the logic calls them, so
+# they belong to the core.
+target_sources(brindlow_core PRIVATE src/platform/win32/TextCase.cpp
+  src/platform/win32/CodePage.cpp)
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase)\\.cpp$")
+list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase|CodePage)\\.cpp$")
 add_library(brindlow_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brindlow_win32 PUBLIC brindlow_core
   comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi)

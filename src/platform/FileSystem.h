@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/DateTime.h"
 
@@ -59,6 +60,17 @@ class FileSystem {
   // Sets the given times of a file or folder; 0 on success, else the system's error code.
   virtual std::uint32_t SetTimes(const std::wstring& path, const FileTimes& times) = 0;
   virtual std::optional<FileTime> GetCreationTime(const std::wstring& path) = 0;
+
+  // A whole file's bytes; nothing when it cannot be read or holds more than `limit` bytes.
+  virtual std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) = 0;
+  // Creates or empties the file and writes `bytes` through to the disk. False on any failure,
+  // which may leave the file with part of them.
+  virtual bool WriteWholeFile(const std::wstring& path, std::string_view bytes) = 0;
+  // Renames `source` to `target` in one step, replacing a file already there.
+  virtual bool MoveReplacing(const std::wstring& source, const std::wstring& target) = 0;
+  virtual bool RemoveFile(const std::wstring& path) = 0;
+  // Creates a folder with every missing parent; true when it exists afterwards.
+  virtual bool CreateFolders(const std::wstring& path) = 0;
   // The system's text for an error code.
   virtual std::wstring ErrorText(std::uint32_t code) = 0;
 };

@@ -31,6 +31,8 @@ class Shell {
   // Tells the shell that associations changed and asks the desktop to refresh.
   virtual void NotifyAssociationsChanged() = 0;
   virtual void RefreshDesktop() = 0;
+  // The user's roaming application-data folder, or nothing when the shell cannot tell.
+  virtual std::optional<std::wstring> AppDataFolder() = 0;
 };
 
 }  // namespace platform

@@ -16,6 +16,26 @@ void AppendUtf16(std::wstring& out, char32_t c) {
   out += static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+    return;
+  }
+  const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+  out += static_cast<char>(kLead[length] | (c >> (6 * (length - 1))));
+  for (int shift = 6 * (length - 2); shift >= 0; shift -= 6) {
+    out += static_cast<char>(0x80 | ((c >> shift) & 0x3F));
+  }
+}
+
+bool IsHighSurrogate(char32_t c) {
+  return c >= 0xD800 && c < 0xDC00;
+}
+bool IsLowSurrogate(char32_t c) {
+  return c >= 0xDC00 && c < 0xE000;
+}
+
 }  // namespace
 
 std::wstring FromUtf8(std::string_view text) {
@@ -42,6 +62,23 @@ std::wstring FromUtf8(std::string_view text) {
                        (c < 0xD800 || c > 0xDFFF);
     AppendUtf16(out, valid ? c : kReplacement);
     i += valid ? taken : 1;
+  }
+  return out;
+}
+
+std::string ToUtf8(std::wstring_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A wide character past U+FFFF (four-byte wchar_t) is taken whole.
+    char32_t c = static_cast<char32_t>(text[i]);
+    if (IsHighSurrogate(c) && i + 1 < text.size() &&
+        IsLowSurrogate(static_cast<char32_t>(text[i + 1]))) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+    } else if (IsHighSurrogate(c) || IsLowSurrogate(c) || c > 0x10FFFF) {
+      c = kReplacement;
+    }
+    AppendUtf8(out, c);
   }
   return out;
 }

@@ -10,6 +10,7 @@
 
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
+#include "platform/CodePage.h"
 #include "platform/TextCase.h"
 #include "platform/win32/LongPath.h"
 #include "platform/win32/Services.h"
@@ -119,6 +120,20 @@ INSTANTIATE_TEST_SUITE_P(
                     CaseMapping{"FileName", L"файл_01.txt", L"ФАЙЛ_01.TXT"},
                     CaseMapping{"Empty", L"", L""}),
     [](const testing::TestParamInfo<CaseMapping>& info) { return info.param.what; });
+
+TEST(Win32CodePage, RoundTripsAndRefusesWhatItCannotHold) {
+  EXPECT_EQ(platform::ToAnsi(L"Height=500"), "Height=500");
+  EXPECT_EQ(platform::FromAnsi("Height=500"), L"Height=500");
+  if (GetACP() != CP_UTF8) {
+    EXPECT_FALSE(platform::ToAnsi(L"\xD83D\xDE00"));
+  }
+}
+
+TEST(Win32Shell, KnowsTheAppDataFolder) {
+  const auto folder = platform::win32::Win32Shell().AppDataFolder();
+  ASSERT_TRUE(folder);
+  EXPECT_TRUE(platform::win32::Win32FileSystem().DirectoryExists(*folder)) << *folder;
+}
 
 // The manifest in the resources: without it the system's old common controls would load.
 TEST(Win32Manifest, BringsCommonControls6) {

@@ -6,19 +6,27 @@ namespace platform::fake {
 
 std::wstring FakeFileSystem::Key(const std::wstring& path) {
   std::wstring key;
-  for (wchar_t c : path) key += static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  for (wchar_t c : path) {
+    // Windows reads a run of backslashes inside a path as one.
+    if (c == L'\\' && key.size() > 1 && key.back() == L'\\') continue;
+    key += static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  }
   while (key.size() > 3 && key.back() == L'\\') key.pop_back();
   return key;
 }
 
+std::optional<std::wstring> FakeFileSystem::ParentKey(const std::wstring& key) {
+  const size_t slash = key.find_last_of(L'\\', key.size() - 2);
+  if (slash == std::wstring::npos || key.size() <= 3) return std::nullopt;
+  return key.substr(0, slash == 2 ? 3 : slash);
+}
+
 FakeFileSystem::Node& FakeFileSystem::Add(const std::wstring& path, DirEntry entry) {
   const std::wstring key = Key(path);
-  const size_t slash = key.find_last_of(L'\\', key.size() - 2);
   entry.name = path.substr(path.find_last_of(L'\\', path.size() - 2) + 1);
   if (!entry.name.empty() && entry.name.back() == L'\\') entry.name.pop_back();
-  if (slash != std::wstring::npos && key.size() > 3) {
-    const std::wstring parent = key.substr(0, slash == 2 ? 3 : slash);
-    auto& siblings = nodes_[parent].children;
+  if (const auto parent = ParentKey(key)) {
+    auto& siblings = nodes_[*parent].children;
     if (nodes_.count(key) == 0) siblings.push_back(key);
   }
   Node& node = nodes_[key];
@@ -39,7 +47,12 @@ void FakeFileSystem::AddFile(const std::wstring& path, std::uint64_t size, FileT
 }
 
 void FakeFileSystem::Remove(const std::wstring& path) {
-  nodes_.erase(Key(path));
+  const std::wstring key = Key(path);
+  if (nodes_.erase(key) == 0) return;
+  // Its folder forgets it too, or adding it again would list it twice.
+  if (const auto parent = ParentKey(key); parent && nodes_.count(*parent) != 0) {
+    std::erase(nodes_[*parent].children, key);
+  }
 }
 
 FakeFileSystem::Node* FakeFileSystem::Find(const std::wstring& path) {
@@ -106,6 +119,81 @@ std::optional<FileTime> FakeFileSystem::GetCreationTime(const std::wstring& path
 
 std::wstring FakeFileSystem::ErrorText(std::uint32_t code) {
   return L"Error " + std::to_wstring(code) + L".";
+}
+
+bool FakeFileSystem::IsWritableFilePlace(const std::wstring& path) {
+  const Node* node = Find(path);
+  if (node != nullptr && (node->entry.attributes & (kAttrDirectory | kAttrReadOnly)) != 0) {
+    return false;
+  }
+  const std::wstring key = Key(path);
+  const size_t slash = key.find_last_of(L'\\');
+  return slash != std::wstring::npos && DirectoryExists(key.substr(0, slash + 1)) &&
+         failingWrites_.count(key) == 0;
+}
+
+void FakeFileSystem::AddFileBytes(const std::wstring& path, std::string bytes) {
+  Node& node = Add(path, {L"", kAttrArchive, bytes.size(), 0});
+  node.bytes = std::move(bytes);
+}
+
+std::optional<std::string> FakeFileSystem::Bytes(const std::wstring& path) {
+  const Node* node = Find(path);
+  if (node == nullptr || (node->entry.attributes & kAttrDirectory) != 0) return std::nullopt;
+  return node->bytes;
+}
+
+std::optional<std::string> FakeFileSystem::ReadWholeFile(const std::wstring& path,
+                                                         std::size_t limit) {
+  std::optional<std::string> bytes = Bytes(path);
+  if (!bytes || bytes->size() > limit || failingReads_.count(Key(path)) != 0) return std::nullopt;
+  return bytes;
+}
+
+bool FakeFileSystem::WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  if (!IsWritableFilePlace(path)) return false;
+  const bool fits = !freeSpace || bytes.size() <= *freeSpace;
+  const std::string_view stored = fits ? bytes : bytes.substr(0, *freeSpace);
+  if (freeSpace) *freeSpace -= stored.size();
+  AddFileBytes(path, std::string(stored));
+  return fits;
+}
+
+bool FakeFileSystem::MoveReplacing(const std::wstring& source, const std::wstring& target) {
+  const Node* from = Find(source);
+  if (from == nullptr || (from->entry.attributes & kAttrDirectory) != 0 ||
+      !IsWritableFilePlace(target)) {
+    return false;
+  }
+  const Node moved = *from;
+  Remove(source);
+  Add(target, moved.entry).bytes = moved.bytes;
+  return true;
+}
+
+bool FakeFileSystem::RemoveFile(const std::wstring& path) {
+  const Node* node = Find(path);
+  if (node == nullptr || (node->entry.attributes & (kAttrDirectory | kAttrReadOnly)) != 0) {
+    return false;
+  }
+  Remove(path);
+  return true;
+}
+
+bool FakeFileSystem::CreateFolders(const std::wstring& path) {
+  // Each level from the drive's root, which must exist, down to the folder itself.
+  size_t end = 0;
+  do {
+    end = path.find(L'\\', end + 1);
+    const std::wstring level = path.substr(0, end == std::wstring::npos ? end : end + 1);
+    const std::uint32_t attributes = GetAttributes(level);
+    if (attributes == kInvalidAttributes && Key(level).size() > 3) {
+      AddFolder(level);
+    } else if (attributes == kInvalidAttributes || (attributes & kAttrDirectory) == 0) {
+      return false;
+    }
+  } while (end != std::wstring::npos);
+  return true;
 }
 
 }  // namespace platform::fake

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,12 +28,23 @@ class FakeFileSystem : public FileSystem {
   std::uint32_t SetTimes(const std::wstring& path, const FileTimes& times) override;
   std::optional<FileTime> GetCreationTime(const std::wstring& path) override;
   std::wstring ErrorText(std::uint32_t code) override;
+  std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
+  bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
+  bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
+  bool RemoveFile(const std::wstring& path) override;
+  bool CreateFolders(const std::wstring& path) override;
+
+  // A file with these bytes; its folder must exist.
+  void AddFileBytes(const std::wstring& path, std::string bytes);
+  // The bytes of a file, or nothing when there is no such file.
+  std::optional<std::string> Bytes(const std::wstring& path);
 
   struct Node {
     DirEntry entry;
     FileTime creation = 0;
     FileTime lastAccess = 0;
     std::vector<std::wstring> children;  // keys, in the order added
+    std::string bytes;
   };
   // The entry at `path`, or null.
   Node* Find(const std::wstring& path);
@@ -41,11 +53,19 @@ class FakeFileSystem : public FileSystem {
   void FailWrites(const std::wstring& path, std::uint32_t code) {
     failingWrites_[Key(path)] = code;
   }
+  // Reads of `path` fail, as when another program holds the file locked.
+  void FailReads(const std::wstring& path) { failingReads_.insert(Key(path)); }
   std::vector<std::wstring> attributeWrites;
+  // When set, the disk holds no more than this many bytes of new file content: a longer
+  // write stores what fits and fails, as on a full disk.
+  std::optional<std::size_t> freeSpace;
 
  private:
+  bool IsWritableFilePlace(const std::wstring& path);
   std::map<std::wstring, std::uint32_t> failingWrites_;
+  std::set<std::wstring> failingReads_;
   static std::wstring Key(const std::wstring& path);
+  static std::optional<std::wstring> ParentKey(const std::wstring& key);
   Node& Add(const std::wstring& path, DirEntry entry);
   std::map<std::wstring, Node> nodes_;
 };

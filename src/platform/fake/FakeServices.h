@@ -50,10 +50,12 @@ class FakeShell : public Shell {
   }
   void NotifyAssociationsChanged() override { ++associationNotices; }
   void RefreshDesktop() override { ++desktopRefreshes; }
+  std::optional<std::wstring> AppDataFolder() override { return appData; }
 
   std::vector<std::wstring> failingPaths;
   // Answers for single paths, before the one made from the extension.
   std::map<std::wstring, ShellFileInfo> answers;
+  std::optional<std::wstring> appData = L"C:\\Users\\Tester\\AppData\\Roaming";
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
   struct Opened {

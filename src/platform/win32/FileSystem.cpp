@@ -4,17 +4,13 @@
 #include <memory>
 
 #include "platform/win32/CriticalErrorMode.h"
+#include "platform/win32/FileHandle.h"
 #include "platform/win32/LongPath.h"
 #include "platform/win32/Services.h"
 
 namespace platform::win32 {
 
 namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 struct LocalFreer {
   void operator()(wchar_t* text) const { LocalFree(text); }
@@ -26,10 +22,9 @@ struct LocalFreer {
 // opened; without the backup privilege enabled it grants nothing more.
 FileHandle OpenMetadata(const std::wstring& path, DWORD access) {
   const NoCriticalErrorBoxes quiet;
-  HANDLE handle = CreateFileW(ExtendedPath(path).c_str(), access,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  return OwnFile(CreateFileW(ExtendedPath(path).c_str(), access,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 FILETIME ToFiletime(FileTime t) {

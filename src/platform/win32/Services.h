@@ -17,6 +17,11 @@ class Win32FileSystem : public FileSystem {
   std::uint32_t SetTimes(const std::wstring& path, const FileTimes& times) override;
   std::optional<FileTime> GetCreationTime(const std::wstring& path) override;
   std::wstring ErrorText(std::uint32_t code) override;
+  std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
+  bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
+  bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
+  bool RemoveFile(const std::wstring& path) override;
+  bool CreateFolders(const std::wstring& path) override;
 };
 
 class Win32Volumes : public Volumes {
@@ -34,6 +39,7 @@ class Win32Shell : public Shell {
             const std::wstring& directory) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;
+  std::optional<std::wstring> AppDataFolder() override;
 };
 
 class Win32Registry : public Registry {

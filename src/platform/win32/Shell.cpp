@@ -59,4 +59,12 @@ void Win32Shell::RefreshDesktop() {
   }
 }
 
+std::optional<std::wstring> Win32Shell::AppDataFolder() {
+  wchar_t path[MAX_PATH];
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
+    return std::nullopt;
+  }
+  return std::wstring(path);
+}
+
 }  // namespace platform::win32

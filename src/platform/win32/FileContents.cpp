@@ -1,0 +1,94 @@
+// Whole-file reads and writes, renames and folder creation.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/CriticalErrorMode.h"
+#include "platform/win32/FileHandle.h"
+#include "platform/win32/Services.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// ReadFile and WriteFile take at most a DWORD's worth; stay well below it.
+constexpr std::size_t kLargestTransfer = 1u << 30;
+
+DWORD TransferSize(std::size_t remaining) {
+  return static_cast<DWORD>(std::min(remaining, kLargestTransfer));
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::wstring& path,
+                                                          std::size_t limit) {
+  const NoCriticalErrorBoxes quiet;
+  const FileHandle file = OwnFile(CreateFileW(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size;
+  if (!file || !GetFileSizeEx(file.get(), &size) ||
+      static_cast<unsigned long long>(size.QuadPart) > limit) {
+    return std::nullopt;
+  }
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, TransferSize(bytes.size() - done), &read,
+                  nullptr)) {
+      return std::nullopt;
+    }
+    if (read == 0) break;  // the file shrank meanwhile
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool Win32FileSystem::WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  const NoCriticalErrorBoxes quiet;
+  const FileHandle file = OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data() + done, TransferSize(bytes.size() - done), &written,
+                   nullptr)) {
+      return false;
+    }
+    done += written;
+  }
+  // The bytes must be on the disk before a rename can put the file in another's place.
+  return FlushFileBuffers(file.get()) != FALSE;
+}
+
+bool Win32FileSystem::MoveReplacing(const std::wstring& source, const std::wstring& target) {
+  const NoCriticalErrorBoxes quiet;
+  // Windows keeps a read-only file from being replaced; Wine does not, so ask first.
+  const DWORD existing = GetFileAttributesW(target.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
+  return MoveFileExW(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool Win32FileSystem::RemoveFile(const std::wstring& path) {
+  const NoCriticalErrorBoxes quiet;
+  return DeleteFileW(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::CreateFolders(const std::wstring& path) {
+  const NoCriticalErrorBoxes quiet;
+  // Each level in turn; the drive or server part fails to be created and is passed over.
+  for (std::size_t slash = path.find_first_of(L"\\/", 1); slash != std::wstring::npos;
+       slash = path.find_first_of(L"\\/", slash + 1)) {
+    CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+  }
+  CreateDirectoryW(path.c_str(), nullptr);
+  return DirectoryExists(path);
+}
+
+}  // namespace platform::win32
