@@ -5,13 +5,9 @@
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
 #include "platform/ui/Guard.h"
+#include "settings/SettingsPath.h"
 
 namespace {
-
-std::wstring FolderOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
 
 constexpr const wchar_t* kBuildMarker = sizeof(void*) == 8 ? L"(64-bit)" : L"(32-bit)";
 
@@ -51,6 +47,8 @@ void TForm1::ConnectEvents() {
   OnShow = Guarded([this] { FormShow(); });
   OnClose = Guarded([this] { FormClose(); });
   OnDeviceChange = Guarded([this](ui::DeviceChange change) { WMDeviceChange(change); });
+  OnMoving = Guarded([this](ui::Rect& proposed) { WMMoving(proposed); });
+  OnMouseMove = Guarded([this](ui::Point) { FormMouseMove(); });
   OnShortcut = [this](ui::KeyStroke stroke) {
     bool taken = false;
     ui::Guard([&] { taken = FormShortcut(stroke); });
@@ -73,6 +71,15 @@ void TForm1::ConnectEvents() {
   Button_Apply->OnClick = Guarded([this] { Button_ApplyClick(); });
   Button_DateTime->OnClick = Guarded([this] { Button_DateTimeClick(); });
   CurrentDateTime->OnClick = Guarded([this] { CurrentDateTimeClick(); });
+  SpeedButton_GeneralMenu->OnClick = Guarded([this] { SpeedButton_GeneralMenuClick(); });
+  for (ui::MenuItem* theme : {ThemeAuto, ThemeLight, ThemeDark}) {
+    theme->OnClick = Guarded([this, theme] { ThemeItemClick(*theme); });
+  }
+  IconSmallMenu->OnClick = Guarded([this] { IconSmallMenuClick(); });
+  IconBigMenu->OnClick = Guarded([this] { IconBigMenuClick(); });
+  RefreshListMenu->OnClick = Guarded([this] { RefreshListMenuClick(); });
+  CheckUpdateMenu->OnClick = Guarded([this] { CheckUpdateMenuClick(); });
+  AboutMenu->OnClick = Guarded([this] { AboutMenuClick(); });
 }
 
 bool TForm1::IsWindows10Or11() const {
@@ -81,7 +88,7 @@ bool TForm1::IsWindows10Or11() const {
 
 void TForm1::FormCreate() {
   const std::wstring exe = services_.process->ExecutablePath();
-  state_.PortableMode = services_.files->FileExists(FolderOf(exe) + L"portable.ini");
+  state_.PortableMode = settings::DetectPortableMode(*services_.files, *services_.process);
 
   std::wstring title =
       Caption() + L" " + GetFileVersionString(*services_.versions, exe) + L" " + kBuildMarker;
@@ -120,6 +127,10 @@ bool TForm1::FormShortcut(ui::KeyStroke stroke) {
     ButtonRefreshClick();
     return true;
   }
+  if (stroke.key == ui::Key::F1 && plain) {
+    AboutMenuClick();
+    return true;
+  }
   return false;
 }
 
@@ -127,7 +138,3 @@ void TForm1::ListViewAttributesColumnClick(int column) {
   // The editor describes the first selected item: the new order may have put another first.
   if (browser_->SortByColumn(column)) GlobGetAttrDateTime();
 }
-
-// The settings file arrives with the settings store; until then the defaults hold.
-void TForm1::LoadNastr() {}
-void TForm1::SaveNastr() {}

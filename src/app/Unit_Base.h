@@ -34,9 +34,34 @@ class TForm1 : public ui::Form {
   void FormShow();
   void FormClose();
 
-  // Settings (stored by the settings store).
+  // Settings: the file's path (its folder is made), and the main window's keys.
+  [[nodiscard]] std::wstring PortablePath() const;
   void LoadNastr();
   void SaveNastr();
+
+  // The windows the general menu opens, made after this one.
+  void SetModalWindows(ui::Form* about, ui::Form* update) {
+    aboutWindow_ = about;
+    updateWindow_ = update;
+  }
+
+  // The general menu and the window's own behaviour.
+  void SpeedButton_GeneralMenuClick();
+  void ReleaseMenuButton();
+  void RefreshListMenuClick();
+  void IconSmallMenuClick();
+  void IconBigMenuClick();
+  void CheckUpdateMenuClick();
+  void AboutMenuClick();
+  // A theme item was clicked: it alone keeps its mark.
+  void ThemeItemClick(ui::MenuItem& item);
+  void UnCheckTheme();
+  void SetSystemIconSize(ui::ListView* listView, bool large) {
+    browser_->SetSystemIconSize(listView, large);
+  }
+  // Keeps the dragged window inside the work area of its monitor.
+  void WMMoving(ui::Rect& proposed);
+  void FormMouseMove() { ReleaseMenuButton(); }
 
   // Drives.
   void FillDriveList() { browser_->FillDriveList(); }
@@ -65,7 +90,7 @@ class TForm1 : public ui::Form {
   [[nodiscard]] std::wstring GetParentFolder(const std::wstring& path) const {
     return browser_->GetParentFolder(path);
   }
-  // Backspace and Alt+Up go up, F5 refreshes.
+  // Backspace and Alt+Up go up, F5 refreshes, F1 shows the About window.
   bool FormShortcut(ui::KeyStroke stroke);
 
   // Listing and sorting.
@@ -138,9 +163,24 @@ class TForm1 : public ui::Form {
   ui::PopupMenu* PopupMenuDateTime;
   ui::MenuItem* CurrentDateTime;
   ui::PopupMenu* PopupMenu_General;
+  ui::MenuItem* ThemeMenu;
+  ui::MenuItem* ThemeAuto;
+  ui::MenuItem* ThemeLight;
+  ui::MenuItem* ThemeDark;
+  ui::MenuItem* LanguageMenu;
+  ui::MenuItem* ViewMenu;
+  ui::MenuItem* IconSmallMenu;
+  ui::MenuItem* IconBigMenu;
+  ui::MenuItem* N3;
+  ui::MenuItem* RefreshListMenu;
+  ui::MenuItem* MenuItem5;
+  ui::MenuItem* CheckUpdateMenu;
+  ui::MenuItem* N1;
+  ui::MenuItem* AboutMenu;
 
  private:
   void CreateComponents();
+  void CreateGeneralMenu();
   void CreatePanels();
   void ConnectEvents();
 
@@ -148,4 +188,6 @@ class TForm1 : public ui::Form {
   ProcessState& state_;
   std::unique_ptr<FolderBrowser> browser_;
   std::unique_ptr<EditorPanel> editor_;
+  ui::Form* aboutWindow_ = nullptr;
+  ui::Form* updateWindow_ = nullptr;
 };

@@ -143,5 +143,35 @@ void TForm1::CreateComponents() {
   LangError = message(L"LangError", L"Ошибка");
   LangErrorTime = message(L"LangErrorTime", L"Ошибка при изменении даты/времени: ");
 
+  CreateGeneralMenu();
+}
+
+void TForm1::CreateGeneralMenu() {
   PopupMenu_General = &Create<ui::PopupMenu>(L"PopupMenu_General");
+  PopupMenu_General->alignRight = true;
+  ui::PopupMenu& menu = *PopupMenu_General;
+  auto radio = [&](ui::MenuItem*& field, const wchar_t* name, ui::MenuItem& in,
+                   const wchar_t* caption) {
+    field = &Create<ui::MenuItem>(name, in, caption);
+    field->radioItem = true;
+  };
+  ThemeMenu = &Create<ui::MenuItem>(L"ThemeMenu", menu, L"Тема");
+  radio(ThemeAuto, L"ThemeAuto", *ThemeMenu, L"Системная");
+  radio(ThemeLight, L"ThemeLight", *ThemeMenu, L"Светлая");
+  radio(ThemeDark, L"ThemeDark", *ThemeMenu, L"Темная");
+  ThemeAuto->checked = true;
+  LanguageMenu = &Create<ui::MenuItem>(L"LanguageMenu", menu, L"Язык");
+  LanguageMenu->enabled = false;  // until a language file is found
+  ViewMenu = &Create<ui::MenuItem>(L"ViewMenu", menu, L"Вид");
+  radio(IconSmallMenu, L"IconSmallMenu", *ViewMenu, L"Маленькие значки");
+  radio(IconBigMenu, L"IconBigMenu", *ViewMenu, L"Большие значки");
+  IconBigMenu->checked = true;
+  N3 = &Create<ui::MenuItem>(L"N3", menu, L"-");
+  RefreshListMenu = &Create<ui::MenuItem>(L"RefreshListMenu", menu, L"Обновить");
+  RefreshListMenu->shortcutText = L"F5";
+  MenuItem5 = &Create<ui::MenuItem>(L"MenuItem5", menu, L"-");
+  CheckUpdateMenu = &Create<ui::MenuItem>(L"CheckUpdateMenu", menu, L"Проверить обновления");
+  N1 = &Create<ui::MenuItem>(L"N1", menu, L"-");
+  AboutMenu = &Create<ui::MenuItem>(L"AboutMenu", menu, L"О программе");
+  AboutMenu->shortcutText = L"F1";
 }

@@ -69,6 +69,8 @@ class FolderBrowser {
   void List(const std::wstring& fileMask, std::uint32_t fileAttr);
   // Gives the list the system's small and large icons (borrowed, never destroyed).
   void AttachSystemImageLists(ui::ListView* listView) const;
+  // Gives both of the list's slots the system's icons of one size: large or small.
+  void SetSystemIconSize(ui::ListView* listView, bool large) const;
 
   // Flips the direction, then sorts by the column's order. True when another item has
   // become the first selected one.
@@ -77,6 +79,9 @@ class FolderBrowser {
   void ShowItemCount();
 
  private:
+  // Puts the system's list of `smallIcons` size into the small or the large slot.
+  void ShareSystemImages(ui::ListView& listView, const ui::ImageList* slot, bool smallIcons,
+                         bool smallSlot) const;
   void ListPathBoxFolder();
   void SyncDrive();
   void PathListed();

@@ -95,19 +95,34 @@ void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
 
 void FolderBrowser::AttachSystemImageLists(ui::ListView* listView) const {
   if (listView == nullptr) return;
-  // The system lists are borrowed; the list view never destroys them.
-  auto share = [&](bool small, ui::ImageList*& slot, const wchar_t* name) {
-    const std::uintptr_t handle = services_.shell.SystemImageList(small);
-    if (handle == 0) return;
-    if (slot == nullptr) slot = &listView->Create<ui::ImageList>(name, 16, ui::ImageSource::None);
-    slot->ShareHandle(handle, small ? 16 : 32,
-                      small ? ui::ImageSource::SystemSmall : ui::ImageSource::SystemLarge);
-  };
-  ui::ImageList* large = const_cast<ui::ImageList*>(listView->LargeImages());
-  ui::ImageList* small = const_cast<ui::ImageList*>(listView->SmallImages());
-  share(false, large, L"SystemLargeImages");
-  share(true, small, L"SystemSmallImages");
-  listView->SetImages(small, large);
+  ShareSystemImages(*listView, listView->SmallImages(), true, true);
+  ShareSystemImages(*listView, listView->LargeImages(), false, false);
+}
+
+void FolderBrowser::SetSystemIconSize(ui::ListView* listView, bool large) const {
+  if (listView == nullptr) return;
+  // The rows of a report take their icons from the small slot: both slots get one size.
+  ShareSystemImages(*listView, listView->SmallImages(), !large, true);
+  ShareSystemImages(*listView, listView->LargeImages(), !large, false);
+}
+
+// The system lists are borrowed; the list view never destroys them.
+void FolderBrowser::ShareSystemImages(ui::ListView& listView, const ui::ImageList* slot,
+                                      bool smallIcons, bool smallSlot) const {
+  const std::uintptr_t handle = services_.shell.SystemImageList(smallIcons);
+  if (handle == 0) return;
+  auto* list = const_cast<ui::ImageList*>(slot);
+  if (list == nullptr) {
+    list = &listView.Create<ui::ImageList>(smallSlot ? L"SystemSmallImages" : L"SystemLargeImages",
+                                           16, ui::ImageSource::None);
+  }
+  list->ShareHandle(handle, smallIcons ? 16 : 32,
+                    smallIcons ? ui::ImageSource::SystemSmall : ui::ImageSource::SystemLarge);
+  if (smallSlot) {
+    listView.SetImages(list, listView.LargeImages());
+  } else {
+    listView.SetImages(listView.SmallImages(), list);
+  }
 }
 
 TypeNames FolderBrowser::TypeNamesOfListing() const {

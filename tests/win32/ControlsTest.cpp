@@ -134,30 +134,6 @@ class ControlsWindow : public testing::Test {
   HWND frame = nullptr;
 };
 
-// Waits on a thread of its own for the popup menu to open, looks at it, then presses keys
-// in it (the menu's loop runs on the user-interface thread and waits for them).
-class MenuWatcher {
- public:
-  MenuWatcher(std::function<void(HMENU)> look, std::vector<WPARAM> keys)
-      : thread_([look = std::move(look), keys = std::move(keys)] {
-          for (int tries = 0; tries < 250; ++tries) {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            if (menu != nullptr && IsWindowVisible(menu)) {
-              look(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
-              for (WPARAM key : keys) PostMessageW(menu, WM_KEYDOWN, key, 0);
-              return;
-            }
-            Sleep(20);
-          }
-        }) {}
-  ~MenuWatcher() { thread_.join(); }
-  MenuWatcher(const MenuWatcher&) = delete;
-  MenuWatcher& operator=(const MenuWatcher&) = delete;
-
- private:
-  std::thread thread_;
-};
-
 TEST_F(ControlsWindow, UserClicksUpdateTheModelAndCodeChangesRaiseNothing) {
   int clicks = 0;
   form->Check->OnClick = [&] { ++clicks; };
@@ -386,8 +362,8 @@ TEST_F(ControlsWindow, PickerContextMenuClicksTheChosenItem) {
   GetWindowRect(picker, &r);
   std::wstring shown;
   {
-    const MenuWatcher watcher(
-        [&](HMENU menu) {
+    const window_test::MenuWatcher watcher(
+        [&](HWND, HMENU menu) {
           wchar_t text[64] = {};
           GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
           shown = text;
@@ -421,8 +397,8 @@ TEST_F(ControlsWindow, PopupMenusShowTheModelsItems) {
     bool hasSubmenu = false;
   } seen;
   {
-    const MenuWatcher watcher(
-        [&](HMENU h) {
+    const window_test::MenuWatcher watcher(
+        [&](HWND, HMENU h) {
           seen.count = GetMenuItemCount(h);
           MENUITEMINFOW info = {};
           info.cbSize = sizeof info;

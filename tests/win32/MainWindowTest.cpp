@@ -282,4 +282,33 @@ TEST_F(MainWindow, TabMovesThroughTheControlsAndEnterReachesThePathBox) {
   EXPECT_EQ(keys, std::vector<unsigned>{VK_RETURN}) << "Enter is the path box's, not the dialog's";
 }
 
+TEST_F(MainWindow, GeneralMenuHangsBelowItsButtonWithRightEdgesAligned) {
+  RECT button;
+  GetWindowRect(Named(L"SpeedButton_GeneralMenu"), &button);
+  RECT menu = {};
+  window_test::Screenshot shot;
+  std::vector<std::wstring> captions;
+  {
+    const window_test::MenuWatcher watcher(
+        [&](HWND window, HMENU items) {
+          Sleep(100);  // drawn
+          GetWindowRect(window, &menu);
+          shot = window_test::SaveScreenshot(window, L"general-menu.bmp");
+          for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            captions.emplace_back(text);
+          }
+        },
+        {VK_ESCAPE});
+    SendMessageW(Named(L"SpeedButton_GeneralMenu"), BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(menu.right, button.right);
+  EXPECT_EQ(menu.top, button.bottom);
+  EXPECT_EQ(captions,
+            (std::vector<std::wstring>{L"Тема", L"Язык", L"Вид", L"", L"Обновить\tF5", L"",
+                                       L"Проверить обновления", L"", L"О программе\tF1"}));
+  window_test::ExpectDrawn(shot);
+}
+
 }  // namespace

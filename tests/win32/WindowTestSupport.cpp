@@ -115,6 +115,19 @@ Screenshot SaveScreenshot(HWND window, const std::wstring& name) {
   return {path, CountColours(pixels, width, height, stride)};
 }
 
+MenuWatcher::MenuWatcher(std::function<void(HWND, HMENU)> look, std::vector<WPARAM> keys)
+    : thread_([look = std::move(look), keys = std::move(keys)] {
+        for (int tries = 0; tries < 250; ++tries) {
+          HWND menu = FindWindowW(L"#32768", nullptr);
+          if (menu != nullptr && IsWindowVisible(menu)) {
+            look(menu, reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+            for (WPARAM key : keys) PostMessageW(menu, WM_KEYDOWN, key, 0);
+            return;
+          }
+          Sleep(20);
+        }
+      }) {}
+
 void ExpectDrawn(const Screenshot& shot) {
   EXPECT_FALSE(shot.path.empty()) << "no screenshot written";
   // Text, icons and frames: a drawn window has many colours; a blank one a handful.

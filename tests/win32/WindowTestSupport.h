@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace window_test {
 
@@ -38,5 +41,18 @@ Screenshot SaveScreenshot(HWND window, const std::wstring& name);
 
 // Checks that a screenshot was written and shows a drawn window, not one flat colour.
 void ExpectDrawn(const Screenshot& shot);
+
+// Waits on a thread of its own for a popup menu to open, looks at it, then presses keys in
+// it (the menu's loop runs on the user-interface thread and waits for them).
+class MenuWatcher {
+ public:
+  MenuWatcher(std::function<void(HWND window, HMENU menu)> look, std::vector<WPARAM> keys);
+  ~MenuWatcher() { thread_.join(); }
+  MenuWatcher(const MenuWatcher&) = delete;
+  MenuWatcher& operator=(const MenuWatcher&) = delete;
+
+ private:
+  std::thread thread_;
+};
 
 }  // namespace window_test

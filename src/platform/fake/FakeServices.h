@@ -55,7 +55,8 @@ class FakeShell : public Shell {
   std::vector<std::wstring> failingPaths;
   // Answers for single paths, before the one made from the extension.
   std::map<std::wstring, ShellFileInfo> answers;
-  std::optional<std::wstring> appData = L"C:\\Users\\Tester\\AppData\\Roaming";
+  // On a drive of its own, so that the settings folder never shows in a listed folder.
+  std::optional<std::wstring> appData = L"S:\\Users\\Tester\\AppData\\Roaming";
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
   struct Opened {
@@ -158,8 +159,26 @@ class FakeFormHost : public ui::FormHost {
     ran.push_back(&form);
     form.Shown();
   }
+  void TrackPopup(ui::PopupMenu& menu, ui::Point screen) override {
+    popups.push_back({&menu, screen});
+  }
+  void EndMenu() override { ++menusEnded; }
+  ui::Rect ScreenBounds(const ui::Control& control) override {
+    const auto found = screenBounds.find(&control);
+    return found != screenBounds.end() ? found->second : ui::Rect{};
+  }
+  ui::Rect WorkArea(const ui::Rect& /*window*/) override { return workArea; }
+
+  struct Popup {
+    const ui::PopupMenu* menu;
+    ui::Point at;
+  };
   std::vector<ui::Form*> ran;
   std::vector<ui::Form*> shownModal;
+  std::vector<Popup> popups;
+  int menusEnded = 0;
+  std::map<const ui::Control*, ui::Rect> screenBounds;
+  ui::Rect workArea{0, 0, 1920, 1040};
 };
 
 // Every service faked, ready to hand to a window. A test may point any field of `services`

@@ -54,6 +54,7 @@ enum class Aspect {
   Columns,
   Images,
   EditSelection,
+  WindowState,
 };
 
 class Peer {

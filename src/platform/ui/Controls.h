@@ -58,6 +58,10 @@ class SpeedButton : public CaptionedControl {
     if (OnClick) OnClick();
   }
   Event OnClick;
+
+  // A button of no group is never drawn pressed: these only record what the program asked.
+  bool allowAllUp = true;
+  bool down = false;
 };
 
 // Two-state check box. Setting the mark by code runs no handler.

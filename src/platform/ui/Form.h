@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/ui/Control.h"
@@ -29,6 +30,9 @@ class FormHost {
   virtual void EndMenu() {}
   // Where a shown control is on the screen, in device pixels (empty when not shown).
   virtual Rect ScreenBounds(const Control& /*control*/) { return {}; }
+  // The work area (the screen less task bar and docked bars, device pixels) of the monitor
+  // that `window` lies on most, or of the nearest one.
+  virtual Rect WorkArea(const Rect& /*window*/) { return {}; }
 };
 
 // What a device broadcast tells a top-level window.
@@ -37,7 +41,10 @@ enum class DeviceChange { VolumeArrived, VolumeRemoved, Other };
 struct Size {
   int width = 0;
   int height = 0;
+  bool operator==(const Size&) const = default;
 };
+
+enum class WindowState { Normal, Minimized, Maximized };
 
 // A top-level window. Its caption is the title bar text.
 class Form : public CaptionedControl {
@@ -57,6 +64,24 @@ class Form : public CaptionedControl {
   void SetMinimumSize(Size size) { minimum_ = size; }
   [[nodiscard]] bool Sizeable() const { return sizeable_; }
   void SetSizeable(bool sizeable) { sizeable_ = sizeable; }
+
+  // Outer size in device pixels while not maximized or minimized; 0 x 0 until the window
+  // has one, which it then takes from the designed client size.
+  [[nodiscard]] Size OuterSize() const { return outer_; }
+  void SetOuterSize(Size size) {
+    outer_ = size;
+    Notify(Aspect::Bounds);
+  }
+  [[nodiscard]] WindowState GetWindowState() const { return state_; }
+  void SetWindowState(WindowState state) {
+    state_ = state;
+    Notify(Aspect::WindowState);
+  }
+  // Called by the host when the user (or the system) sized the window.
+  void Resized(WindowState state, std::optional<Size> outer) {
+    state_ = state;
+    if (outer) outer_ = *outer;
+  }
 
   void Show() { host_.Show(*this); }
   void ShowModal() { host_.ShowModal(*this); }
@@ -92,6 +117,8 @@ class Form : public CaptionedControl {
   Size designClient_;
   Size minimum_;
   bool sizeable_ = true;
+  Size outer_;
+  WindowState state_ = WindowState::Normal;
 };
 
 }  // namespace ui

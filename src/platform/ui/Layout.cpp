@@ -127,4 +127,12 @@ Point CentredOrigin(const Rect& area, Size window) {
           std::max(area.top, area.top + (area.height - window.height) / 2)};
 }
 
+Rect KeptInWorkArea(Rect window, const Rect& area) {
+  if (window.left < area.left) window.left = area.left;
+  if (window.top < area.top) window.top = area.top;
+  if (window.Right() > area.Right()) window.left -= window.Right() - area.Right();
+  if (window.Bottom() > area.Bottom()) window.top -= window.Bottom() - area.Bottom();
+  return window;
+}
+
 }  // namespace ui

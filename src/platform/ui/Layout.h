@@ -27,4 +27,8 @@ std::vector<Placement> LayoutForm(const Form& form, Size client, int dpi);
 // moved in where it would fall left of or above it.
 Point CentredOrigin(const Rect& area, Size window);
 
+// `window` moved, keeping its size, so that it lies inside `area`; a window larger than the
+// area lines up with its right and bottom edges.
+Rect KeptInWorkArea(Rect window, const Rect& area);
+
 }  // namespace ui

@@ -38,6 +38,8 @@ class MenuItem : public Component, public MenuContainer {
   bool enabled = true;
   bool checked = false;
   bool radioItem = false;
+  // Shown beside the caption (such as "F5"); the key itself is the window's to handle.
+  std::wstring shortcutText;
 
   [[nodiscard]] std::optional<std::wstring> GetText(std::wstring_view property) const override;
   bool SetText(std::wstring_view property, const std::wstring& value) override;

@@ -55,6 +55,17 @@ RECT ToRECT(const ui::Rect& rect) {
   return {rect.left, rect.top, rect.Right(), rect.Bottom()};
 }
 
+int ShowCommandFor(ui::WindowState state) {
+  switch (state) {
+    case ui::WindowState::Maximized:
+      return SW_MAXIMIZE;
+    case ui::WindowState::Minimized:
+      return SW_MINIMIZE;
+    default:
+      return SW_RESTORE;
+  }
+}
+
 // The work area of the monitor that holds the mouse pointer (or the primary one).
 ui::Rect WorkAreaUnderCursor() {
   POINT cursor = {};
@@ -113,10 +124,15 @@ void FormWindow::Create(HWND owner) {
   const ui::Size design = form_.DesignClientSize();
   const RECT outer = OuterRect(
       {0, 0, ui::Scale(design.width, dpi_), ui::Scale(design.height, dpi_)}, style, exStyle, dpi_);
-  const ui::Size size{outer.right - outer.left, outer.bottom - outer.top};
+  // A size the form asks for replaces the designed one, dimension by dimension.
+  const ui::Size asked = form_.OuterSize();
+  const ui::Size size = BoundedByMinimum(
+      {asked.width > 0 ? asked.width : static_cast<int>(outer.right - outer.left),
+       asked.height > 0 ? asked.height : static_cast<int>(outer.bottom - outer.top)});
   const ui::Point origin = ui::CentredOrigin(WorkAreaUnderCursor(), size);
   SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  form_.Resized(form_.GetWindowState(), size);
   Relayout();
 }
 
@@ -133,10 +149,17 @@ void FormWindow::CreatePeers(ui::Control& parent, HWND parentWindow) {
   }
 }
 
+ui::Size FormWindow::BoundedByMinimum(ui::Size size) const {
+  const ui::Size minimum = form_.MinimumSize();
+  return {std::max(size.width, ui::Scale(minimum.width, dpi_)),
+          std::max(size.height, ui::Scale(minimum.height, dpi_))};
+}
+
 void FormWindow::Open(HWND modalOwner) {
   modalOwner_ = modalOwner;
   open_ = true;
-  ShowWindow(hwnd_.get(), SW_SHOWNORMAL);
+  const bool maximized = form_.GetWindowState() == ui::WindowState::Maximized;
+  ShowWindow(hwnd_.get(), maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_.get());
   UpdateWindow(hwnd_.get());
   form_.Shown();
@@ -173,6 +196,15 @@ void FormWindow::Update(ui::Aspect aspect) {
     case ui::Aspect::Visible:
       if (!form_.Visible() && IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
       break;
+    case ui::Aspect::Bounds: {
+      const ui::Size size = BoundedByMinimum(form_.OuterSize());
+      SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case ui::Aspect::WindowState:
+      if (IsWindowVisible(window)) ShowWindow(window, ShowCommandFor(form_.GetWindowState()));
+      break;
     case ui::Aspect::Font:
       RefreshFonts(form_);
       break;
@@ -181,6 +213,18 @@ void FormWindow::Update(ui::Aspect aspect) {
       break;
     default:
       break;
+  }
+}
+
+void FormWindow::NoteSize(WPARAM kind) {
+  if (kind == SIZE_MAXIMIZED) {
+    form_.Resized(ui::WindowState::Maximized, std::nullopt);
+  } else if (kind == SIZE_MINIMIZED) {
+    form_.Resized(ui::WindowState::Minimized, std::nullopt);
+  } else if (kind == SIZE_RESTORED) {
+    RECT r;
+    GetWindowRect(hwnd_.get(), &r);
+    form_.Resized(ui::WindowState::Normal, ui::Size{r.right - r.left, r.bottom - r.top});
   }
 }
 
@@ -218,6 +262,8 @@ void FormWindow::RestoreFocus() {
 std::optional<LRESULT> FormWindow::Own(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
+      // Before it is shown, the window is being placed as the form asks: nothing to tell.
+      if (open_) NoteSize(wParam);
       if (wParam != SIZE_MINIMIZED) Relayout();
       return 0;
     case WM_GETMINMAXINFO: {

@@ -54,6 +54,9 @@ class FormWindow : public ui::Peer {
   void Notify(UINT message, WPARAM wParam, LPARAM lParam);
   void CreatePeers(ui::Control& parent, HWND parentWindow);
   void CloseRequested();
+  // Tells the form of its new state and, when restored, its outer size.
+  void NoteSize(WPARAM kind);
+  [[nodiscard]] ui::Size BoundedByMinimum(ui::Size size) const;
   void ChangeDpi(int dpi, const RECT* suggested);
   void RestoreFocus();
 

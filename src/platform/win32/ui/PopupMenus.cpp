@@ -20,6 +20,7 @@ void Append(HMENU menu, const ui::MenuItem& item, std::vector<const ui::MenuItem
     info.fMask = MIIM_FTYPE;
     info.fType = MFT_SEPARATOR;
   } else {
+    if (!item.shortcutText.empty()) caption += L"\t" + item.shortcutText;
     chosen.push_back(&item);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
     info.fType = item.radioItem ? MFT_RADIOCHECK : MFT_STRING;

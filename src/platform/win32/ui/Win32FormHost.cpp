@@ -100,6 +100,17 @@ ui::Rect Win32FormHost::ScreenBounds(const ui::Control& control) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+ui::Rect Win32FormHost::WorkArea(const ui::Rect& window) {
+  const RECT r = {window.left, window.top, window.Right(), window.Bottom()};
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  const RECT& work = info.rcWork;
+  return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
+
 HWND WindowOf(const ui::Control& control) {
   if (auto* form = dynamic_cast<FormWindow*>(control.GetPeer())) return form->Hwnd();
   if (auto* peer = dynamic_cast<WindowPeer*>(control.GetPeer())) return peer->Hwnd();

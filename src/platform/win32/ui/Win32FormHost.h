@@ -27,6 +27,7 @@ class Win32FormHost : public ui::FormHost {
   void TrackPopup(ui::PopupMenu& menu, ui::Point screen) override;
   void EndMenu() override;
   ui::Rect ScreenBounds(const ui::Control& control) override;
+  ui::Rect WorkArea(const ui::Rect& window) override;
 
  private:
   // The form's window, made (hidden) on first use.
