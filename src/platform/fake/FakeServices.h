@@ -39,9 +39,15 @@ class FakeShell : public Shell {
     const std::wstring ext = Extension(path);
     return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
   }
-  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override {
-    ++typeQueries;
-    return folder ? L"Folder" : TypeOf(Extension(name));
+  std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) override {
+    ++kindQueries;
+    if (failingKinds > 0) {
+      --failingKinds;
+      return std::nullopt;
+    }
+    if (auto given = kindAnswers.find(name); given != kindAnswers.end()) return given->second;
+    const std::wstring ext = folder ? L"" : Extension(name);
+    return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
   }
   std::uintptr_t SystemImageList(bool small) override { return small ? smallList : largeList; }
   void Open(const ui::Form* owner, const std::wstring& file,
@@ -54,6 +60,10 @@ class FakeShell : public Shell {
   std::vector<std::wstring> failingPaths;
   // Answers for single paths, before the one made from the extension.
   std::map<std::wstring, ShellFileInfo> answers;
+  // Answers of GetKindInfo by the name asked about, before the one made from the extension.
+  std::map<std::wstring, ShellFileInfo> kindAnswers;
+  // How many of the next GetKindInfo questions fail.
+  int failingKinds = 0;
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
   struct Opened {
@@ -63,7 +73,7 @@ class FakeShell : public Shell {
   };
   std::vector<Opened> opened;
   int infoQueries = 0;
-  int typeQueries = 0;
+  int kindQueries = 0;
   int associationNotices = 0;
   int desktopRefreshes = 0;
 

@@ -28,7 +28,7 @@ class Win32Volumes : public Volumes {
 class Win32Shell : public Shell {
  public:
   std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) override;
-  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override;
+  std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) override;
   std::uintptr_t SystemImageList(bool small) override;
   void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override;

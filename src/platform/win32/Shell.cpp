@@ -20,17 +20,6 @@ std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
   return ShellFileInfo{info.szTypeName, info.iIcon};
 }
 
-std::optional<std::wstring> Win32Shell::TypeNameOf(const std::wstring& name, bool folder) {
-  SHFILEINFOW info = {};
-  const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-  if (SHGetFileInfoW(name.c_str(), attributes, &info, sizeof info,
-                     SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES) == 0) {
-    return std::nullopt;
-  }
-  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
-  return std::wstring(info.szTypeName);
-}
-
 std::uintptr_t Win32Shell::SystemImageList(bool small) {
   SHFILEINFOW info = {};
   // The system's own list: shared by every process, never to be destroyed.
