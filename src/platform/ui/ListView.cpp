@@ -114,6 +114,8 @@ void ListView::Reordered(const std::vector<size_t>& order) {
   }
   items_ = std::move(sorted);
   focused_ = focused;
+  // Inside an update the window takes the new order, selection included, when it ends.
+  if (updating_ > 0) return;
   Notify(Aspect::Items);
   Notify(Aspect::Selection);
 }

@@ -165,13 +165,9 @@ class ListViewPeer : public WindowPeer {
       SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&item));
     };
-    // Clear what the control has selected and the model has not, then select the rest.
-    for (int i = -1; (i = static_cast<int>(SendMessageW(
-                          Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;) {
-      if (static_cast<size_t>(i) >= list_.Count() || !list_.IsSelected(static_cast<size_t>(i))) {
-        setState(i, 0, LVIS_SELECTED);
-      }
-    }
+    // Clear the control's selection in one message, then select what the model has selected.
+    // (Asking the control which rows it has selected walks every row of a virtual list.)
+    setState(-1, 0, LVIS_SELECTED);
     for (size_t i = 0; i < list_.Count(); ++i) {
       if (list_.IsSelected(i)) setState(static_cast<int>(i), LVIS_SELECTED, LVIS_SELECTED);
     }
