@@ -10,16 +10,6 @@
 
 namespace platform::win32 {
 
-std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
-  SHFILEINFOW info = {};
-  if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_TYPENAME) ==
-      0) {
-    return std::nullopt;
-  }
-  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
-  return ShellFileInfo{info.szTypeName, info.iIcon};
-}
-
 std::uintptr_t Win32Shell::SystemImageList(bool small) {
   SHFILEINFOW info = {};
   // The system's own list: shared by every process, never to be destroyed.

@@ -1,7 +1,8 @@
-// What the shell says of every entry of a kind, asked of a stand-in that exists only as the
-// shell's item. Asked of a real entry, the shell reads its folder (under Wine it scans the whole
-// folder for a desktop.ini: a tenth of a second in a folder of 100,000 files); the stand-in
-// costs the same in every folder and gives the same type name and icon.
+// The shell's type names and icons of entries. Each question about a path makes the shell bind
+// the entry's folder, which reads the folder (under Wine it scans the whole folder for a
+// desktop.ini: a tenth of a second in a folder of 100,000 files). So what every entry of a kind
+// shares is asked of a stand-in that exists only as the shell's item, and the icon of a file of
+// its own look is asked of the folder bound once and kept while the files asked about lie in it.
 #include <windows.h>
 // The shell's headers build on <windows.h>.
 #include <shellapi.h>
@@ -54,8 +55,13 @@ struct Releaser {
   void operator()(IUnknown* object) const { object->Release(); }
 };
 struct IdListFreer {
-  void operator()(ITEMIDLIST_ABSOLUTE* list) const { CoTaskMemFree(list); }
+  void operator()(void* list) const { CoTaskMemFree(list); }
 };
+
+std::optional<ShellFileInfo> Answer(SHFILEINFOW& info) {
+  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
+  return ShellFileInfo{info.szTypeName, info.iIcon};
+}
 
 // Where the stand-ins lie: a folder that always exists and says nothing of its entries.
 std::wstring StandInFolder() {
@@ -67,7 +73,7 @@ std::wstring StandInFolder() {
 }
 
 // The shell's item for `name` in the stand-in folder, made from the directory data alone.
-std::unique_ptr<ITEMIDLIST_ABSOLUTE, IdListFreer> StandIn(const std::wstring& name, bool folder) {
+std::unique_ptr<void, IdListFreer> StandIn(const std::wstring& name, bool folder) {
   WIN32_FIND_DATAW data = {};
   data.dwFileAttributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
   lstrcpynW(data.cFileName, name.c_str(), static_cast<int>(std::size(data.cFileName)));
@@ -87,10 +93,77 @@ std::unique_ptr<ITEMIDLIST_ABSOLUTE, IdListFreer> StandIn(const std::wstring& na
   if (FAILED(SHParseDisplayName((where + name).c_str(), context, &list, 0, nullptr))) {
     return nullptr;
   }
-  return std::unique_ptr<ITEMIDLIST_ABSOLUTE, IdListFreer>(list);
+  return std::unique_ptr<void, IdListFreer>(list);
 }
 
 }  // namespace
+
+// The shell's folder of the last file asked about by path.
+class Win32Shell::Folder {
+ public:
+  // The icon index of `name` in `folder` (ending with a backslash), or nothing.
+  std::optional<int> IconOf(const std::wstring& folder, const std::wstring& name) {
+    if (folder != path_ && !Bind(folder)) return std::nullopt;
+    PIDLIST_RELATIVE child = nullptr;
+    std::wstring parsed = name;
+    if (FAILED(
+            bound_->ParseDisplayName(nullptr, nullptr, parsed.data(), nullptr, &child, nullptr))) {
+      return std::nullopt;
+    }
+    const std::unique_ptr<void, IdListFreer> owned(child);
+    const int icon = SHMapPIDLToSystemImageListIndex(bound_.get(), child, nullptr);
+    if (icon < 0) return std::nullopt;
+    return icon;
+  }
+
+ private:
+  bool Bind(const std::wstring& folder) {
+    bound_.reset();
+    path_.clear();
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHParseDisplayName(folder.c_str(), nullptr, &list, 0, nullptr))) return false;
+    const std::unique_ptr<void, IdListFreer> owned(list);
+    IShellFolder* desktop = nullptr;
+    if (FAILED(SHGetDesktopFolder(&desktop))) return false;
+    const std::unique_ptr<IShellFolder, Releaser> ownedDesktop(desktop);
+    IShellFolder* bound = nullptr;
+    if (FAILED(desktop->BindToObject(list, nullptr, IID_IShellFolder,
+                                     reinterpret_cast<void**>(&bound)))) {
+      return false;
+    }
+    bound_.reset(bound);
+    path_ = folder;
+    return true;
+  }
+
+  std::wstring path_;
+  std::unique_ptr<IShellFolder, Releaser> bound_;
+};
+
+Win32Shell::Win32Shell() : folder_(std::make_unique<Folder>()) {}
+Win32Shell::~Win32Shell() = default;
+
+std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
+  // A file's type name follows its extension; its icon may be its own, asked of its folder.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const std::size_t slash = path.find_last_of(L'\\');
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+      slash != std::wstring::npos && slash + 1 < path.size()) {
+    const std::wstring name = path.substr(slash + 1);
+    auto kind = GetKindInfo(name, false);
+    const auto icon = kind ? folder_->IconOf(path.substr(0, slash + 1), name) : std::nullopt;
+    if (icon) {
+      kind->iconIndex = *icon;
+      return kind;
+    }
+  }
+  SHFILEINFOW info = {};
+  if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_TYPENAME) ==
+      0) {
+    return std::nullopt;
+  }
+  return Answer(info);
+}
 
 std::optional<ShellFileInfo> Win32Shell::GetKindInfo(const std::wstring& name, bool folder) {
   const auto item = StandIn(name, folder);
@@ -100,8 +173,7 @@ std::optional<ShellFileInfo> Win32Shell::GetKindInfo(const std::wstring& name, b
                      SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_TYPENAME) == 0) {
     return std::nullopt;
   }
-  info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
-  return ShellFileInfo{info.szTypeName, info.iIcon};
+  return Answer(info);
 }
 
 }  // namespace platform::win32
