@@ -101,10 +101,10 @@ void ListView::SortByKey(const std::function<SortKey(const ListItem&)>& key, boo
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
     return descending ? keys[b] < keys[a] : keys[a] < keys[b];
   });
-  Reordered(order);
+  Reorder(order);
 }
 
-void ListView::Reordered(const std::vector<size_t>& order) {
+void ListView::Reorder(const std::vector<size_t>& order) {
   std::vector<ListItem> sorted;
   sorted.reserve(items_.size());
   int focused = -1;
