@@ -9,8 +9,11 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/Services.h"
 
@@ -98,46 +101,59 @@ std::unique_ptr<void, IdListFreer> StandIn(const std::wstring& name, bool folder
 
 }  // namespace
 
-// The shell's folder of the last file asked about by path.
+// The shell's folders of the last files asked about by path, the latest first.
 class Win32Shell::Folder {
  public:
   // The icon index of `name` in `folder` (ending with a backslash), or nothing.
   std::optional<int> IconOf(const std::wstring& folder, const std::wstring& name) {
-    if (folder != path_ && !Bind(folder)) return std::nullopt;
+    IShellFolder* bound = Bound(folder);
+    if (bound == nullptr) return std::nullopt;
     PIDLIST_RELATIVE child = nullptr;
     std::wstring parsed = name;
     if (FAILED(
-            bound_->ParseDisplayName(nullptr, nullptr, parsed.data(), nullptr, &child, nullptr))) {
+            bound->ParseDisplayName(nullptr, nullptr, parsed.data(), nullptr, &child, nullptr))) {
       return std::nullopt;
     }
     const std::unique_ptr<void, IdListFreer> owned(child);
-    const int icon = SHMapPIDLToSystemImageListIndex(bound_.get(), child, nullptr);
+    const int icon = SHMapPIDLToSystemImageListIndex(bound, child, nullptr);
     if (icon < 0) return std::nullopt;
     return icon;
   }
 
  private:
-  bool Bind(const std::wstring& folder) {
-    bound_.reset();
-    path_.clear();
+  // A few folders: going up and down between them binds none again.
+  static constexpr std::size_t kKept = 4;
+
+  IShellFolder* Bound(const std::wstring& folder) {
+    const auto known = std::find_if(kept_.begin(), kept_.end(),
+                                    [&](const auto& entry) { return entry.first == folder; });
+    if (known != kept_.end()) {
+      std::rotate(kept_.begin(), known, known + 1);
+      return kept_.front().second.get();
+    }
+    auto bound = Bind(folder);
+    if (!bound) return nullptr;
+    if (kept_.size() == kKept) kept_.pop_back();
+    kept_.emplace(kept_.begin(), folder, std::move(bound));
+    return kept_.front().second.get();
+  }
+
+  static std::unique_ptr<IShellFolder, Releaser> Bind(const std::wstring& folder) {
     PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHParseDisplayName(folder.c_str(), nullptr, &list, 0, nullptr))) return false;
+    if (FAILED(SHParseDisplayName(folder.c_str(), nullptr, &list, 0, nullptr))) return nullptr;
     const std::unique_ptr<void, IdListFreer> owned(list);
     IShellFolder* desktop = nullptr;
-    if (FAILED(SHGetDesktopFolder(&desktop))) return false;
+    if (FAILED(SHGetDesktopFolder(&desktop))) return nullptr;
     const std::unique_ptr<IShellFolder, Releaser> ownedDesktop(desktop);
     IShellFolder* bound = nullptr;
     if (FAILED(desktop->BindToObject(list, nullptr, IID_IShellFolder,
                                      reinterpret_cast<void**>(&bound)))) {
-      return false;
+      return nullptr;
     }
-    bound_.reset(bound);
-    path_ = folder;
-    return true;
+    return std::unique_ptr<IShellFolder, Releaser>(bound);
   }
 
-  std::wstring path_;
-  std::unique_ptr<IShellFolder, Releaser> bound_;
+  std::vector<std::pair<std::wstring, std::unique_ptr<IShellFolder, Releaser>>> kept_;
 };
 
 Win32Shell::Win32Shell() : folder_(std::make_unique<Folder>()) {}
