@@ -196,6 +196,11 @@ TEST(Win32Shell, GivesTheSystemImageListsAndFailsForMissingFiles) {
   EXPECT_NE(small, 0u);
   EXPECT_NE(large, 0u);
   EXPECT_NE(small, large);
+  // The lists that SHGetFileInfoW gives for the system icon indexes.
+  SHFILEINFOW info = {};
+  EXPECT_EQ(small,
+            SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  EXPECT_EQ(large, SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
   const auto folder = shell.GetFileInfo(temp.Path());
   ASSERT_TRUE(folder.has_value());
   EXPECT_FALSE(folder->typeName.empty());
