@@ -5,6 +5,7 @@
 #include <map>
 #include <numeric>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "browser/FileTypeInfo.h"
@@ -47,19 +48,25 @@ void RankNames(ui::ListView& list) {
 
 // Each item's type name as a rank among the distinct names, upper-cased.
 std::vector<std::int64_t> TypeRanks(const ui::ListView& list, const TypeNames& typeNames) {
-  std::vector<std::wstring> types(list.Count());
-  std::map<std::wstring, std::int64_t> ranks;
-  for (std::size_t i = 0; i < types.size(); ++i) {
-    types[i] = typeNames(list.Peek(i));
-    ranks.emplace(types[i], 0);
+  // A listing holds a few dozen distinct type names: each item gets the number of its name,
+  // and only the distinct names are upper-cased and ordered.
+  std::unordered_map<std::wstring, std::size_t> ids;
+  std::vector<std::size_t> idOf(list.Count());
+  for (std::size_t i = 0; i < idOf.size(); ++i) {
+    idOf[i] = ids.try_emplace(typeNames(list.Peek(i)), ids.size()).first->second;
   }
   std::map<std::wstring, std::int64_t> upperRanks;
-  for (const auto& entry : ranks) upperRanks.emplace(platform::UpperCase(entry.first), 0);
+  std::vector<std::wstring> upperOf(ids.size());
+  for (const auto& [name, id] : ids) {
+    upperOf[id] = platform::UpperCase(name);
+    upperRanks.emplace(upperOf[id], 0);
+  }
   std::int64_t next = 0;
   for (auto& entry : upperRanks) entry.second = next++;
-  for (auto& entry : ranks) entry.second = upperRanks.at(platform::UpperCase(entry.first));
-  std::vector<std::int64_t> result(types.size());
-  for (std::size_t i = 0; i < types.size(); ++i) result[i] = ranks.at(types[i]);
+  std::vector<std::int64_t> rankOf(ids.size());
+  for (std::size_t id = 0; id < rankOf.size(); ++id) rankOf[id] = upperRanks.at(upperOf[id]);
+  std::vector<std::int64_t> result(idOf.size());
+  for (std::size_t i = 0; i < idOf.size(); ++i) result[i] = rankOf[idOf[i]];
   return result;
 }
 
