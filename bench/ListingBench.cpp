@@ -1,7 +1,7 @@
 // How long a listing of a large folder takes, measured against a bare directory search of
 // the same folder, and how much memory the list holds per item.
 //
-//   brindlow_bench folder...
+//   brindlow_listing_bench folder...
 //
 // scripts/bench makes folders of 1,000, 10,000 and 100,000 entries and passes them.
 #include <windows.h>
@@ -93,7 +93,7 @@ double ClockAlone(platform::FileSystem& files, platform::Clock& clock, const std
 int wmain(int argc, wchar_t** argv) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: brindlow_bench folder...\n");
+    std::fprintf(stderr, "usage: brindlow_listing_bench folder...\n");
     return 2;
   }
 

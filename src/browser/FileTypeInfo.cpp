@@ -12,6 +12,7 @@ namespace {
 constexpr std::size_t kMaxTypeName = 80;
 // No name holds a backslash, so no extension key can be this.
 const wchar_t* const kFolderKey = L"\\";
+const wchar_t* const kPlainFolderName = L"Folder";
 
 // File types whose icon comes from the file itself (its resources, its target or an icon
 // handler), so two files of the type can look different. Upper case, sorted.
@@ -56,28 +57,37 @@ std::wstring FileTypeInfo::SharedKey(const ui::ListItem& item) const {
   return L"." + extension;
 }
 
+const platform::ShellFileInfo* FileTypeInfo::Kind(const std::wstring& key,
+                                                  const ui::ListItem& item) {
+  if (auto known = kinds_.find(key); known != kinds_.end()) return &known->second;
+  // A folder of a look of its own stands in for none: a plain name asks for the plain kind.
+  const bool folder = listitem::IsFolder(item);
+  const bool plain = !folder || ownLookFolders_.count(item.caption) == 0;
+  auto info = shell_.GetKindInfo(plain ? item.caption : kPlainFolderName, folder);
+  // Without an answer nothing is remembered: the next entry of the kind asks again.
+  if (!info) return nullptr;
+  return &kinds_.emplace(key, std::move(*info)).first->second;
+}
+
 std::optional<platform::ShellFileInfo> FileTypeInfo::Lookup(const ui::ListItem& item) {
   const std::wstring key = SharedKey(item);
-  if (!key.empty()) {
-    if (auto known = shared_.find(key); known != shared_.end()) return known->second;
-  }
-  auto info = shell_.GetFileInfo(folder_ + item.caption);
-  // Without an answer nothing is remembered: the next entry of the kind asks again.
-  if (info && !key.empty()) shared_.emplace(key, *info);
-  return info;
+  if (key.empty()) return shell_.GetFileInfo(folder_ + item.caption);
+  if (const platform::ShellFileInfo* kind = Kind(key, item)) return *kind;
+  return std::nullopt;
 }
 
 std::wstring FileTypeInfo::TypeName(const ui::ListItem& item) {
   if (item.resolved) {
     return item.subItems.size() > listitem::kType ? item.subItems[listitem::kType] : L"";
   }
-  const bool folder = listitem::IsFolder(item);
-  const std::wstring key = folder ? kFolderKey : L"." + Extension(item.caption);
-  if (auto known = shared_.find(key); known != shared_.end()) return known->second.typeName;
-  if (auto known = typeNames_.find(key); known != typeNames_.end()) return known->second;
-  std::wstring name =
-      shell_.TypeNameOf(item.caption, folder).value_or(std::wstring()).substr(0, kMaxTypeName);
-  return typeNames_.emplace(key, std::move(name)).first->second;
+  const std::wstring key = listitem::IsFolder(item) ? kFolderKey : L"." + Extension(item.caption);
+  if (failedKinds_.count(key) != 0) return {};
+  const platform::ShellFileInfo* kind = Kind(key, item);
+  if (kind == nullptr) {
+    failedKinds_.insert(key);
+    return {};
+  }
+  return kind->typeName.substr(0, kMaxTypeName);
 }
 
 void FileTypeInfo::Resolve(ui::ListItem& item) noexcept {

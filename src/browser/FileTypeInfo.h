@@ -13,8 +13,8 @@
 
 // The shell's type name and icon of the items of one listing, asked only when an item is
 // first shown. Where the shell's answer can depend on nothing but the extension, entries
-// share the answer for the first of them; files that carry their own icon and folders that
-// can be customised are asked about one by one.
+// share one answer, asked once of a stand-in of the kind (no file of the folder is read); files
+// that carry their own icon and folders that can be customised are asked about one by one.
 class FileTypeInfo {
  public:
   FileTypeInfo(platform::Shell& shell, std::wstring folder)
@@ -27,7 +27,7 @@ class FileTypeInfo {
   void Resolve(ui::ListItem& item) noexcept;
 
   // The type name an item shows, or will show once shown: for an item not shown yet, the
-  // shell's name for its extension (one question per extension, no file opened).
+  // shell's name for its kind (one question per extension, no file opened).
   std::wstring TypeName(const ui::ListItem& item);
 
   // A resolver for the list view that shares this object.
@@ -40,10 +40,12 @@ class FileTypeInfo {
   // files, a backslash for folders; empty when the item must be asked about on its own.
   [[nodiscard]] std::wstring SharedKey(const ui::ListItem& item) const;
   std::optional<platform::ShellFileInfo> Lookup(const ui::ListItem& item);
+  // The shell's answer for the kind under `key`, asked once while it succeeds.
+  const platform::ShellFileInfo* Kind(const std::wstring& key, const ui::ListItem& item);
 
   platform::Shell& shell_;
   std::wstring folder_;  // ends with a backslash
   std::unordered_set<std::wstring> ownLookFolders_;
-  std::unordered_map<std::wstring, platform::ShellFileInfo> shared_;
-  std::unordered_map<std::wstring, std::wstring> typeNames_;  // by extension key
+  std::unordered_map<std::wstring, platform::ShellFileInfo> kinds_;
+  std::unordered_set<std::wstring> failedKinds_;  // for type names: not asked again
 };

@@ -76,10 +76,11 @@ void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
       list.AddItem(
           MakeItem(entry, FormatModified(local.value_or(platform::DateTime{}), separator)));
     });
+    // Sorted before the list is drawn, so that the window takes the rows once, in order.
+    if (list.Count() > 0) SortItems(list, SortColumn::Size, sortDirection_, TypeNamesOfListing());
   }
 
   if (list.Count() > 0) {
-    SortItems(list, SortColumn::Size, sortDirection_, TypeNamesOfListing());
     try {
       list.ScrollIntoView(0);
       list.SetItemSelected(0, true);

@@ -18,6 +18,9 @@ inline constexpr std::size_t kCount = 4;
 // The item's numbers.
 inline constexpr std::size_t kBytes = 0;    // a file's size; 0 for folders
 inline constexpr std::size_t kWritten = 1;  // the last-write instant (UTC ticks)
+// The name's place among the listing's names as sorts compare them (from 1; equal names share
+// it); 0 until a sort has ranked the listing.
+inline constexpr std::size_t kNameRank = 2;
 
 inline constexpr const wchar_t* kDir = L"dir";
 inline constexpr const wchar_t* kFile = L"file";

@@ -1,5 +1,13 @@
 #include "browser/Sorting.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <numeric>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "browser/FileTypeInfo.h"
 #include "browser/FolderBrowser.h"
 #include "browser/ListItems.h"
@@ -18,24 +26,93 @@ SortColumn ColumnSort(int column) {
   }
 }
 
-ui::SortKey SortKeyOf(const ui::ListItem& item, SortColumn column, const TypeNames& typeNames) {
-  std::wstring name = platform::UpperCase(item.caption);
-  switch (column) {
-    case SortColumn::Name:
-      return {0, std::move(name), {}};
-    case SortColumn::Type:
-      return {0, platform::UpperCase(typeNames(item)), std::move(name)};
-    case SortColumn::Date:
-      return {item.numbers[listitem::kWritten], std::move(name), {}};
-    case SortColumn::Size:
-      return {item.numbers[listitem::kBytes], std::move(name), {}};
+namespace {
+
+// Gives every item its name's rank, once per listing (the items of a listing are ranked
+// together, so one unranked item means none is ranked).
+void RankNames(ui::ListView& list) {
+  const std::size_t count = list.Count();
+  if (count == 0 || list.Peek(0).numbers[listitem::kNameRank] != 0) return;
+  std::vector<std::wstring> names(count);
+  for (std::size_t i = 0; i < count; ++i) names[i] = platform::UpperCase(list.Peek(i).caption);
+  std::vector<std::size_t> order(count);
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+  std::int64_t rank = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    if (k == 0 || names[order[k]] != names[order[k - 1]]) ++rank;
+    list.SetNumber(order[k], listitem::kNameRank, rank);
   }
-  return {};
 }
 
+// Each item's type name as a rank among the distinct names, upper-cased.
+std::vector<std::int64_t> TypeRanks(const ui::ListView& list, const TypeNames& typeNames) {
+  // A listing holds a few dozen distinct type names: each item gets the number of its name,
+  // and only the distinct names are upper-cased and ordered.
+  std::unordered_map<std::wstring, std::size_t> ids;
+  std::vector<std::size_t> idOf(list.Count());
+  for (std::size_t i = 0; i < idOf.size(); ++i) {
+    idOf[i] = ids.try_emplace(typeNames(list.Peek(i)), ids.size()).first->second;
+  }
+  std::map<std::wstring, std::int64_t> upperRanks;
+  std::vector<std::wstring> upperOf(ids.size());
+  for (const auto& [name, id] : ids) {
+    upperOf[id] = platform::UpperCase(name);
+    upperRanks.emplace(upperOf[id], 0);
+  }
+  std::int64_t next = 0;
+  for (auto& entry : upperRanks) entry.second = next++;
+  std::vector<std::int64_t> rankOf(ids.size());
+  for (std::size_t id = 0; id < rankOf.size(); ++id) rankOf[id] = upperRanks.at(upperOf[id]);
+  std::vector<std::int64_t> result(idOf.size());
+  for (std::size_t i = 0; i < idOf.size(); ++i) result[i] = rankOf[idOf[i]];
+  return result;
+}
+
+struct Key {
+  std::int64_t number;
+  std::int64_t name;
+  std::size_t index;
+};
+
+}  // namespace
+
 void SortItems(ui::ListView& list, SortColumn column, int direction, const TypeNames& typeNames) {
-  list.SortByKey([&](const ui::ListItem& item) { return SortKeyOf(item, column, typeNames); },
-                 direction < 0);
+  RankNames(list);
+  const std::vector<std::int64_t> types =
+      column == SortColumn::Type ? TypeRanks(list, typeNames) : std::vector<std::int64_t>();
+  std::vector<Key> keys(list.Count());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const ui::ListItem& item = list.Peek(i);
+    std::int64_t number = 0;
+    switch (column) {
+      case SortColumn::Name:
+        break;
+      case SortColumn::Type:
+        number = types[i];
+        break;
+      case SortColumn::Date:
+        number = item.numbers[listitem::kWritten];
+        break;
+      case SortColumn::Size:
+        number = item.numbers[listitem::kBytes];
+        break;
+    }
+    keys[i] = {number, item.numbers[listitem::kNameRank], i};
+  }
+  const auto less = [](const Key& a, const Key& b) {
+    return a.number != b.number ? a.number < b.number : a.name < b.name;
+  };
+  if (direction < 0) {
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&](const Key& a, const Key& b) { return less(b, a); });
+  } else {
+    std::stable_sort(keys.begin(), keys.end(), less);
+  }
+  std::vector<std::size_t> order(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].index;
+  list.Reorder(order);
 }
 
 bool FolderBrowser::SortByColumn(int column) {

@@ -20,8 +20,11 @@ class Shell {
   virtual ~Shell() = default;
   // Type name and system icon index of a file or folder, or nothing when the shell fails.
   virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) = 0;
-  // The type name of a file or folder of this name, from the name alone: nothing is opened.
-  virtual std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) = 0;
+  // The type name and system icon index the shell gives every file with the extension of
+  // `name` (every folder, when `folder`) whose look is not its own: asked of a stand-in of that
+  // name, so nothing on disk is read, and the size of the folder the entry lies in costs
+  // nothing. Nothing when the shell fails.
+  virtual std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) = 0;
   // The system image list of small or large icons (a borrowed handle), or 0.
   virtual std::uintptr_t SystemImageList(bool small) = 0;
   // Opens a file with its default action, with `directory` as its working folder; `owner`

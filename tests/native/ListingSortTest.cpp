@@ -168,7 +168,7 @@ TEST_F(Sorting, ByTypeAsksOncePerExtension) {
 
   Click(1);
 
-  EXPECT_EQ(fake.shell.typeQueries, 4);
+  EXPECT_EQ(fake.shell.kindQueries, 4);
   EXPECT_EQ(fake.shell.infoQueries, shown);
   EXPECT_EQ(panel.list().Item(0).caption, L"f0.exe");
   EXPECT_EQ(panel.list().Item(1).caption, L"f12.exe") << "then by name, upper-cased";

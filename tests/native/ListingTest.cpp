@@ -278,11 +278,12 @@ TEST_F(Listing, AsksTheShellOnlyForShownItemsOncePerExtension) {
 
   List(L"C:\\Data\\");
 
-  EXPECT_LE(fake.shell.infoQueries, 1) << "at most the selected item";
+  EXPECT_LE(fake.shell.infoQueries + fake.shell.kindQueries, 1) << "at most the selected item";
   for (size_t i = 0; i < list().Count(); ++i) {
     EXPECT_NE(list().Item(i).imageIndex, -1) << i;
   }
-  EXPECT_EQ(fake.shell.infoQueries, 4) << "one per extension, and the program";
+  EXPECT_EQ(fake.shell.kindQueries, 3) << "one per extension, of no file of the folder";
+  EXPECT_EQ(fake.shell.infoQueries, 1) << "the program, whose icon is its own";
 }
 
 struct EntrySpec {
@@ -295,6 +296,7 @@ struct SharingCase {
   EntrySpec first;
   EntrySpec second;
   bool shared;
+  bool ownLook;  // the second entry can look like no other
 };
 
 void PrintTo(const SharingCase& c, std::ostream* os) {
@@ -317,16 +319,17 @@ TEST_P(ShellAnswers, AreSharedOnlyWhereTheyCannotDiffer) {
   }
   List(L"C:\\Data\\");
   fake.shell.infoQueries = 0;
+  fake.shell.kindQueries = 0;
 
   const ui::ListItem& first = Shown(c.first.name);
   const ui::ListItem& second = Shown(c.second.name);
 
-  EXPECT_EQ(first.imageIndex, 100) << c.what;
-  EXPECT_EQ(first.subItems[0], std::wstring(L"type of ") + c.first.name) << c.what;
-  EXPECT_EQ(second.imageIndex, c.shared ? 100 : 101) << c.what;
-  EXPECT_EQ(second.subItems[0], std::wstring(L"type of ") + (c.shared ? c.first : c.second).name)
+  // An entry asked about on its own shows the shell's answer for its path.
+  EXPECT_EQ(second.subItems[0] == std::wstring(L"type of ") + c.second.name, c.ownLook) << c.what;
+  EXPECT_EQ(second.imageIndex == first.imageIndex && second.subItems[0] == first.subItems[0],
+            c.shared)
       << c.what;
-  EXPECT_EQ(fake.shell.infoQueries, c.shared ? 1 : 2) << c.what;
+  EXPECT_EQ(fake.shell.infoQueries + fake.shell.kindQueries, c.shared ? 1 : 2) << c.what;
 }
 
 constexpr std::uint32_t kFile = platform::kAttrArchive;
@@ -335,32 +338,36 @@ constexpr std::uint32_t kDir = platform::kAttrDirectory;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShellAnswers,
     testing::Values(
-        SharingCase{"same extension", {L"a.txt", kFile}, {L"b.txt", kFile}, true},
-        SharingCase{"no extension", {L"README", kFile}, {L"LICENSE", kFile}, true},
-        SharingCase{"last extension counts", {L"a.tar.gz", kFile}, {L"b.gz", kFile}, true},
-        SharingCase{"different extensions", {L"a.txt", kFile}, {L"b.dat", kFile}, false},
-        SharingCase{"extension in other case", {L"a.TXT", kFile}, {L"b.txt", kFile}, false},
-        SharingCase{"programs", {L"a.exe", kFile}, {L"b.EXE", kFile}, false},
-        SharingCase{"icons", {L"a.ico", kFile}, {L"b.ico", kFile}, false},
-        SharingCase{"shortcuts", {L"a.lnk", kFile}, {L"b.lnk", kFile}, false},
-        SharingCase{"internet shortcuts", {L"a.url", kFile}, {L"b.url", kFile}, false},
-        SharingCase{"cursors", {L"a.cur", kFile}, {L"b.cur", kFile}, false},
-        SharingCase{"animated cursors", {L"a.ani", kFile}, {L"b.ani", kFile}, false},
-        SharingCase{"plain folders", {L"a", kDir}, {L"b.d", kDir | platform::kAttrHidden}, true},
+        SharingCase{"same extension", {L"a.txt", kFile}, {L"b.txt", kFile}, true, false},
+        SharingCase{"no extension", {L"README", kFile}, {L"LICENSE", kFile}, true, false},
+        SharingCase{"last extension counts", {L"a.tar.gz", kFile}, {L"b.gz", kFile}, true, false},
+        SharingCase{"different extensions", {L"a.txt", kFile}, {L"b.dat", kFile}, false, false},
+        SharingCase{"extension in other case", {L"a.TXT", kFile}, {L"b.txt", kFile}, false, false},
+        SharingCase{"programs", {L"a.exe", kFile}, {L"b.EXE", kFile}, false, true},
+        SharingCase{"icons", {L"a.ico", kFile}, {L"b.ico", kFile}, false, true},
+        SharingCase{"shortcuts", {L"a.lnk", kFile}, {L"b.lnk", kFile}, false, true},
+        SharingCase{"internet shortcuts", {L"a.url", kFile}, {L"b.url", kFile}, false, true},
+        SharingCase{"cursors", {L"a.cur", kFile}, {L"b.cur", kFile}, false, true},
+        SharingCase{"animated cursors", {L"a.ani", kFile}, {L"b.ani", kFile}, false, true},
         SharingCase{
-            "read-only folder", {L"a", kDir}, {L"b", kDir | platform::kAttrReadOnly}, false},
-        SharingCase{"system folder", {L"a", kDir}, {L"b", kDir | platform::kAttrSystem}, false},
-        SharingCase{"linked folder", {L"a", kDir}, {L"b", kDir | 0x400u}, false},
+            "plain folders", {L"a", kDir}, {L"b.d", kDir | platform::kAttrHidden}, true, false},
+        SharingCase{
+            "read-only folder", {L"a", kDir}, {L"b", kDir | platform::kAttrReadOnly}, false, true},
+        SharingCase{
+            "system folder", {L"a", kDir}, {L"b", kDir | platform::kAttrSystem}, false, true},
+        SharingCase{"linked folder", {L"a", kDir}, {L"b", kDir | 0x400u}, false, true},
         SharingCase{"shell junction",
                     {L"a", kDir},
                     {L"b.{20D04FE0-3AEA-1069-A2D8-08002B30309D}", kDir},
-                    false},
-        SharingCase{"folder named like a file", {L"a.txt", kFile}, {L"b.txt", kDir}, false}));
+                    false,
+                    true},
+        SharingCase{
+            "folder named like a file", {L"a.txt", kFile}, {L"b.txt", kDir}, false, false}));
 
 TEST_F(Listing, ShellFailureGivesNoIconAndIsAskedAgainForTheNextEntry) {
   fake.files.AddFile(L"C:\\Data\\a.txt", 1);
   fake.files.AddFile(L"C:\\Data\\b.txt", 2);
-  fake.shell.failingPaths = {L"C:\\Data\\a.txt"};
+  fake.shell.failingKinds = 1;
 
   form->cbPath->SetTextValue(L"C:\\Data");  // pasted text may lack the final backslash
   panel->browser.List(L"C:\\Data\\*.*", kAllEntries);
@@ -373,7 +380,7 @@ TEST_F(Listing, ShellFailureGivesNoIconAndIsAskedAgainForTheNextEntry) {
 
 TEST_F(Listing, TypeNameIsCutToEightyCharacters) {
   fake.files.AddFile(L"C:\\Data\\a.long", 1);
-  fake.shell.answers[L"C:\\Data\\a.long"] = {std::wstring(100, L'x'), 7};
+  fake.shell.kindAnswers[L"a.long"] = {std::wstring(100, L'x'), 7};
 
   List(L"C:\\Data\\");
 
@@ -384,7 +391,7 @@ TEST_F(Listing, AnotherListingAsksTheShellAgain) {
   fake.files.AddFile(L"C:\\Data\\a.txt", 1);
   List(L"C:\\Data\\");
   Shown(L"a.txt");
-  fake.shell.answers[L"C:\\Data\\a.txt"] = {L"Text Document", 9};
+  fake.shell.kindAnswers[L"a.txt"] = {L"Text Document", 9};
 
   List(L"C:\\Data\\");
 

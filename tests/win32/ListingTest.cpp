@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// The shell's header builds on <windows.h>.
+#include <shellapi.h>
+
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -157,10 +162,81 @@ TEST(Win32Shell, GivesTheSystemImageListsAndFailsForMissingFiles) {
   EXPECT_NE(small, 0u);
   EXPECT_NE(large, 0u);
   EXPECT_NE(small, large);
+  // The lists that SHGetFileInfoW gives for the system icon indexes.
+  SHFILEINFOW info = {};
+  EXPECT_EQ(small,
+            SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  EXPECT_EQ(large, SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
   const auto folder = shell.GetFileInfo(temp.Path());
   ASSERT_TRUE(folder.has_value());
   EXPECT_FALSE(folder->typeName.empty());
   EXPECT_FALSE(shell.GetFileInfo(temp.Path() + L"missing.txt").has_value());
 }
+
+// What SHGetFileInfoW says of a path itself.
+std::optional<platform::ShellFileInfo> ShellsAnswer(const std::wstring& path) {
+  SHFILEINFOW info = {};
+  if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_TYPENAME) ==
+      0) {
+    return std::nullopt;
+  }
+  return platform::ShellFileInfo{info.szTypeName, info.iIcon};
+}
+
+struct EntryCase {
+  const char* what;
+  const wchar_t* name;
+  bool folder;
+  bool ownLook;           // asked about by path alone
+  const wchar_t* copyOf;  // a system file whose content the entry takes, or null
+};
+
+void PrintTo(const EntryCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class Win32ShellAnswers : public testing::TestWithParam<EntryCase> {};
+
+// The questions that spare the shell reading the entry's folder get the shell's own answer.
+TEST_P(Win32ShellAnswers, AreTheShellsAnswerForThePath) {
+  const EntryCase& c = GetParam();
+  const window_test::GuiScope gui;
+  const TempFolder temp;
+  const std::wstring path = temp.Path() + c.name;
+  if (c.folder) {
+    temp.MakeFolder(c.name);
+    if (c.ownLook) {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+      temp.MakeFile(std::wstring(c.name) + L"\\desktop.ini");
+    }
+  } else if (c.copyOf != nullptr) {
+    ASSERT_TRUE(CopyFileW(SystemFile(c.copyOf).c_str(), path.c_str(), FALSE));
+  } else {
+    temp.MakeFile(c.name, 10);
+  }
+  platform::win32::Win32Shell shell;
+
+  const auto expected = ShellsAnswer(path);
+  ASSERT_TRUE(expected.has_value());
+  const auto byPath = shell.GetFileInfo(path);
+  ASSERT_TRUE(byPath.has_value());
+  EXPECT_EQ(byPath->typeName, expected->typeName);
+  EXPECT_EQ(byPath->iconIndex, expected->iconIndex);
+  if (c.ownLook) return;
+  const auto byKind = shell.GetKindInfo(c.name, c.folder);
+  ASSERT_TRUE(byKind.has_value());
+  EXPECT_EQ(byKind->typeName, expected->typeName);
+  EXPECT_EQ(byKind->iconIndex, expected->iconIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, Win32ShellAnswers,
+    testing::Values(EntryCase{"TextFile", L"a.txt", false, false, nullptr},
+                    EntryCase{"NoExtension", L"readme", false, false, nullptr},
+                    EntryCase{"Settings", L"setup.ini", false, false, nullptr},
+                    EntryCase{"UnknownType", L"data.zzq", false, false, nullptr},
+                    EntryCase{"Program", L"one.exe", false, true, L"notepad.exe"},
+                    EntryCase{"PlainFolder", L"plain", true, false, nullptr},
+                    EntryCase{"CustomisedFolder", L"custom", true, true, nullptr}));
 
 }  // namespace

@@ -39,9 +39,15 @@ class FakeShell : public Shell {
     const std::wstring ext = Extension(path);
     return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
   }
-  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override {
-    ++typeQueries;
-    return folder ? L"Folder" : TypeOf(Extension(name));
+  std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) override {
+    ++kindQueries;
+    if (failingKinds > 0) {
+      --failingKinds;
+      return std::nullopt;
+    }
+    if (auto given = kindAnswers.find(name); given != kindAnswers.end()) return given->second;
+    const std::wstring ext = folder ? L"" : Extension(name);
+    return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
   }
   std::uintptr_t SystemImageList(bool small) override { return small ? smallList : largeList; }
   void Open(const ui::Form* owner, const std::wstring& file,
@@ -57,6 +63,10 @@ class FakeShell : public Shell {
   std::map<std::wstring, ShellFileInfo> answers;
   // On a drive of its own, so that the settings folder never shows in a listed folder.
   std::optional<std::wstring> appData = L"S:\\Users\\Tester\\AppData\\Roaming";
+  // Answers of GetKindInfo by the name asked about, before the one made from the extension.
+  std::map<std::wstring, ShellFileInfo> kindAnswers;
+  // How many of the next GetKindInfo questions fail.
+  int failingKinds = 0;
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
   struct Opened {
@@ -66,7 +76,7 @@ class FakeShell : public Shell {
   };
   std::vector<Opened> opened;
   int infoQueries = 0;
-  int typeQueries = 0;
+  int kindQueries = 0;
   int associationNotices = 0;
   int desktopRefreshes = 0;
 

@@ -101,19 +101,32 @@ void ListView::SortByKey(const std::function<SortKey(const ListItem&)>& key, boo
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
     return descending ? keys[b] < keys[a] : keys[a] < keys[b];
   });
-  Reordered(order);
+  Reorder(order);
 }
 
-void ListView::Reordered(const std::vector<size_t>& order) {
-  std::vector<ListItem> sorted;
-  sorted.reserve(items_.size());
+void ListView::Reorder(const std::vector<size_t>& order) {
   int focused = -1;
   for (size_t i = 0; i < order.size(); ++i) {
     if (static_cast<int>(order[i]) == focused_) focused = static_cast<int>(i);
-    sorted.push_back(std::move(items_[order[i]]));
   }
-  items_ = std::move(sorted);
+  // In place, along the cycles of the permutation: each item moves once, and no second
+  // array of 100,000 items is made.
+  std::vector<bool> placed(items_.size());
+  for (size_t start = 0; start < order.size(); ++start) {
+    if (placed[start]) continue;
+    placed[start] = true;
+    if (order[start] == start) continue;
+    ListItem held = std::move(items_[start]);
+    size_t to = start;
+    for (size_t from = order[to]; from != start; to = from, from = order[to]) {
+      items_[to] = std::move(items_[from]);
+      placed[from] = true;
+    }
+    items_[to] = std::move(held);
+  }
   focused_ = focused;
+  // Inside an update the window takes the new order, selection included, when it ends.
+  if (updating_ > 0) return;
   Notify(Aspect::Items);
   Notify(Aspect::Selection);
 }

@@ -29,7 +29,7 @@ struct ListItem {
   // Parts of the item that are filled only when first read (see SetItemResolver).
   bool resolved = true;
   // Numbers the program keeps with the item, not shown (such as what it sorts by).
-  std::array<std::int64_t, 2> numbers{};
+  std::array<std::int64_t, 3> numbers{};
 };
 
 // What a sort orders items by: the number, then the text, then the tie-break text.
@@ -89,6 +89,9 @@ class ListView : public Control {
   // Orders the items by a key computed once per item; selection and focus stay with their
   // items, and items of equal keys keep their order.
   void SortByKey(const std::function<SortKey(const ListItem&)>& key, bool descending);
+  // Puts the items in a new order: the item at order[i] becomes item i. Selection and focus
+  // stay with their items.
+  void Reorder(const std::vector<size_t>& order);
 
   // The user's actions, as the peer reports them.
   void UserSelect(size_t index, bool selected);
@@ -112,7 +115,6 @@ class ListView : public Control {
   static void Fire(const Event& e) {
     if (e) e();
   }
-  void Reordered(const std::vector<size_t>& order);
 
   std::vector<ListColumn> columns_;
   std::vector<ListItem> items_;

@@ -30,16 +30,26 @@ class Win32Volumes : public Volumes {
   std::optional<std::wstring> GetVolumeName(const std::wstring& root) override;
 };
 
+// For the user-interface thread, inside its COM apartment: it keeps the shell's folder of the
+// entries it was last asked about.
 class Win32Shell : public Shell {
  public:
+  Win32Shell();
+  ~Win32Shell() override;
+  Win32Shell(const Win32Shell&) = delete;
+  Win32Shell& operator=(const Win32Shell&) = delete;
   std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) override;
-  std::optional<std::wstring> TypeNameOf(const std::wstring& name, bool folder) override;
+  std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) override;
   std::uintptr_t SystemImageList(bool small) override;
   void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;
   std::optional<std::wstring> AppDataFolder() override;
+
+ private:
+  class Folder;
+  std::unique_ptr<Folder> folder_;
 };
 
 class Win32Registry : public Registry {

@@ -58,7 +58,11 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                                     .forms = &forms};
   try {
     Application application(services);
-    return application.Run();
+    const int code = application.Run();
+    // The main window has closed and the settings are stored: the process ends here. Its
+    // windows, COM and the services go with it; destroying them one by one first would
+    // only keep the closed program alive longer.
+    ExitProcess(static_cast<UINT>(code));
   } catch (...) {
     // A failure that no handler caught ends the program quietly rather than abnormally.
     return 1;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "platform/ui/ImageList.h"
@@ -125,14 +126,18 @@ class ListViewPeer : public WindowPeer {
   void ItemChanged(const NMLISTVIEW& change) {
     if (pushing_ || (change.uChanged & LVIF_STATE) == 0) return;
     if (change.iItem >= 0 && (change.uNewState & ~change.uOldState & LVIS_FOCUSED) != 0) {
+      focusedRow_ = change.iItem;
       list_.UserFocus(change.iItem);
     }
     if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) == 0) return;
     const bool now = (change.uNewState & LVIS_SELECTED) != 0;
     // Item -1 stands for all items at once.
     if (change.iItem < 0) {
+      selectedRows_.clear();
+      allSelected_ = now;
       list_.UserSelectAll(now);
     } else {
+      Track(change.iItem, now);
       list_.UserSelect(static_cast<size_t>(change.iItem), now);
     }
   }
@@ -142,8 +147,17 @@ class ListViewPeer : public WindowPeer {
     const bool now = (change.uNewState & LVIS_SELECTED) != 0;
     const int last = std::min(change.iTo, static_cast<int>(list_.Count()) - 1);
     for (int i = std::max(change.iFrom, 0); i <= last; ++i) {
+      Track(i, now);
       if (list_.IsSelected(static_cast<size_t>(i)) != now)
         list_.UserSelect(static_cast<size_t>(i), now);
+    }
+  }
+
+  void Track(int row, bool selected) {
+    if (selected) {
+      selectedRows_.insert(row);
+    } else {
+      selectedRows_.erase(row);
     }
   }
 
@@ -151,8 +165,12 @@ class ListViewPeer : public WindowPeer {
     const Pushing pushing(pushing_);
     const auto count = static_cast<int>(list_.Count());
     // The same count is a reorder or a changed text: the rows are redrawn where they stand.
-    const LPARAM flags = count == shownCount_ ? LVSICF_NOSCROLL : 0;
-    SendMessageW(Hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags);
+    // (Setting the count again costs a virtual list of 100,000 rows 15 ms under Wine.)
+    if (count == shownCount_) {
+      InvalidateRect(Hwnd(), nullptr, FALSE);
+      return;
+    }
+    SendMessageW(Hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
     shownCount_ = count;
   }
 
@@ -165,21 +183,28 @@ class ListViewPeer : public WindowPeer {
       SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&item));
     };
-    // Clear what the control has selected and the model has not, then select the rest.
-    for (int i = -1; (i = static_cast<int>(SendMessageW(
-                          Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;) {
-      if (static_cast<size_t>(i) >= list_.Count() || !list_.IsSelected(static_cast<size_t>(i))) {
-        setState(i, 0, LVIS_SELECTED);
-      }
+    // The rows the control has selected are known here: asking the control, or changing all
+    // its rows at once, walks every row of a virtual list (0.1 s for 100,000 rows).
+    const auto count = static_cast<int>(list_.Count());
+    if (allSelected_) setState(-1, 0, LVIS_SELECTED);
+    allSelected_ = false;
+    for (int row : selectedRows_) {
+      if (row < count && !list_.IsSelected(static_cast<size_t>(row)))
+        setState(row, 0, LVIS_SELECTED);
     }
-    for (size_t i = 0; i < list_.Count(); ++i) {
-      if (list_.IsSelected(i)) setState(static_cast<int>(i), LVIS_SELECTED, LVIS_SELECTED);
+    selectedRows_.clear();
+    for (int row = 0; row < count; ++row) {
+      if (!list_.IsSelected(static_cast<size_t>(row))) continue;
+      setState(row, LVIS_SELECTED, LVIS_SELECTED);
+      selectedRows_.insert(row);
     }
     if (list_.Focused() >= 0) {
       setState(list_.Focused(), LVIS_FOCUSED, LVIS_FOCUSED);
-    } else {
-      setState(-1, 0, LVIS_FOCUSED);
+      focusedRow_ = list_.Focused();
+    } else if (focusedRow_ >= 0 && focusedRow_ < count) {
+      setState(focusedRow_, 0, LVIS_FOCUSED);
     }
+    if (list_.Focused() < 0) focusedRow_ = -1;
   }
 
   void MirrorColumns() {
@@ -248,6 +273,10 @@ class ListViewPeer : public WindowPeer {
   ui::ListView& list_;
   int shownCount_ = -1;
   bool pushing_ = false;
+  // What the control shows selected and focused, as it has told the peer or been told.
+  std::set<int> selectedRows_;
+  bool allSelected_ = false;
+  int focusedRow_ = -1;
 };
 
 }  // namespace
