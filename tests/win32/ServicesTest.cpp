@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <thread>
 
@@ -76,9 +77,28 @@ TEST(Win32VersionResources, ReadTheBuildsOwnResource) {
   const std::wstring exe = OwnPath();
 
   EXPECT_EQ(GetFileVersionString(versions, exe), BRINDLOW_VERSION_TEXT);
-  EXPECT_FALSE(GetCompanyName(versions, exe).empty());
-  // The value comes without the terminating NUL that the query counts.
-  EXPECT_EQ(GetVersionInfoValue(versions, exe, L"ProductName"), L"Brindlow");
+  EXPECT_EQ(GetVersionInfoValue(versions, exe, L"ProductVersion"), BRINDLOW_VERSION_TEXT);
+  // The fixed block carries the same version as the string.
+  const auto block = versions.Load(exe);
+  ASSERT_NE(block, nullptr);
+  const auto fixed = block->QueryBytes(L"\\");
+  ASSERT_TRUE(fixed && fixed->size() >= sizeof(VS_FIXEDFILEINFO));
+  VS_FIXEDFILEINFO info;
+  std::memcpy(&info, fixed->data(), sizeof info);
+  EXPECT_EQ(info.dwSignature, 0xFEEF04BDu);
+  EXPECT_EQ(std::to_wstring(HIWORD(info.dwFileVersionMS)) + L"." +
+                std::to_wstring(LOWORD(info.dwFileVersionMS)) + L"." +
+                std::to_wstring(HIWORD(info.dwFileVersionLS)) + L"." +
+                std::to_wstring(LOWORD(info.dwFileVersionLS)),
+            BRINDLOW_VERSION_TEXT);
+  const std::wstring maker = GetCompanyName(versions, exe);
+  EXPECT_FALSE(maker.empty());
+  EXPECT_EQ(GetVersionInfoValue(versions, exe, L"LegalTrademarks"), maker);
+  // The values come without the terminating NUL that the query counts.
+  for (const wchar_t* name :
+       {L"ProductName", L"FileDescription", L"InternalName", L"OriginalFilename", L"Comments"}) {
+    EXPECT_EQ(GetVersionInfoValue(versions, exe, name), L"Brindlow") << name;
+  }
   // The resource script is UTF-8: the copyright sign must survive the resource compiler.
   const std::wstring copyright = GetLegalCopyright(versions, exe);
   EXPECT_NE(copyright.find(L"\u00A9"), std::wstring::npos) << copyright;
