@@ -31,6 +31,9 @@ class Shell {
   // (or none) owns what the system shows.
   virtual void Open(const ui::Form* owner, const std::wstring& file,
                     const std::wstring& directory) = 0;
+  // Opens a web or mail address ("https:", "mailto:") with the verb "open"; the system may
+  // show its own notice when nothing can open it.
+  virtual void OpenLink(const ui::Form* owner, const std::wstring& address) = 0;
   // Tells the shell that associations changed and asks the desktop to refresh.
   virtual void NotifyAssociationsChanged() = 0;
   virtual void RefreshDesktop() = 0;

@@ -54,6 +54,9 @@ class FakeShell : public Shell {
             const std::wstring& directory) override {
     opened.push_back({owner, file, directory});
   }
+  void OpenLink(const ui::Form* owner, const std::wstring& address) override {
+    links.push_back({owner, address});
+  }
   void NotifyAssociationsChanged() override { ++associationNotices; }
   void RefreshDesktop() override { ++desktopRefreshes; }
   std::optional<std::wstring> AppDataFolder() override { return appData; }
@@ -75,6 +78,11 @@ class FakeShell : public Shell {
     std::wstring directory;
   };
   std::vector<Opened> opened;
+  struct Link {
+    const ui::Form* owner;
+    std::wstring address;
+  };
+  std::vector<Link> links;
   int infoQueries = 0;
   int kindQueries = 0;
   int associationNotices = 0;
@@ -183,6 +191,9 @@ class FakeFormHost : public ui::FormHost {
     const ui::PopupMenu* menu;
     ui::Point at;
   };
+  [[nodiscard]] const ui::Form* MainForm() const override {
+    return ran.empty() ? nullptr : ran.back();
+  }
   std::vector<ui::Form*> ran;
   std::vector<ui::Form*> shownModal;
   std::vector<Popup> popups;

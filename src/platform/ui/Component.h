@@ -20,6 +20,8 @@ enum class Kind {
   ListView,
   StatusBar,
   Label,
+  LinkLabel,
+  Image,
   ImageList,
   PopupMenu,
   MenuItem,

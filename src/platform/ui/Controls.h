@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Control.h"
@@ -20,10 +21,52 @@ class GroupBox : public CaptionedControl {
   [[nodiscard]] Kind GetKind() const override { return Kind::GroupBox; }
 };
 
+enum class TextAlign { Left, Center };
+enum class TextLayout { Top, Bottom };
+
+// Text on its parent's surface. The layout says which edge of the label the text sits on.
 class Label : public CaptionedControl {
  public:
   using CaptionedControl::CaptionedControl;
   [[nodiscard]] Kind GetKind() const override { return Kind::Label; }
+  [[nodiscard]] TextAlign Alignment() const { return alignment_; }
+  void SetAlignment(TextAlign alignment) { alignment_ = alignment; }
+  [[nodiscard]] TextLayout Layout() const { return layout_; }
+  void SetLayout(TextLayout layout) { layout_ = layout; }
+
+ private:
+  TextAlign alignment_ = TextAlign::Left;
+  TextLayout layout_ = TextLayout::Top;
+};
+
+// A label drawn as a link (link colour, underlined, hand cursor) that reports clicks.
+class LinkLabel : public Label {
+ public:
+  LinkLabel(Component* owner, std::wstring name, Control* parent)
+      : Label(owner, std::move(name), parent) {
+    SetCursor(Cursor::HandPoint);
+  }
+  [[nodiscard]] Kind GetKind() const override { return Kind::LinkLabel; }
+  void Click() const {
+    if (OnClick) OnClick();
+  }
+  Event OnClick;
+};
+
+// An icon of the program's resources, scaled to fit, centred, on its parent's surface.
+class Image : public Control {
+ public:
+  using Control::Control;
+  [[nodiscard]] Kind GetKind() const override { return Kind::Image; }
+  // The icon's resource name; empty shows nothing.
+  [[nodiscard]] const std::wstring& IconResource() const { return icon_; }
+  void SetIconResource(std::wstring name) {
+    icon_ = std::move(name);
+    Notify(Aspect::Images);
+  }
+
+ private:
+  std::wstring icon_;
 };
 
 class ImageList;

@@ -33,6 +33,8 @@ class FormHost {
   // The work area (the screen less task bar and docked bars, device pixels) of the monitor
   // that `window` lies on most, or of the nearest one.
   virtual Rect WorkArea(const Rect& /*window*/) { return {}; }
+  // The form that Run is running (the application's main window), or null.
+  [[nodiscard]] virtual const Form* MainForm() const { return nullptr; }
 };
 
 // What a device broadcast tells a top-level window.
@@ -64,6 +66,12 @@ class Form : public CaptionedControl {
   void SetMinimumSize(Size size) { minimum_ = size; }
   [[nodiscard]] bool Sizeable() const { return sizeable_; }
   void SetSizeable(bool sizeable) { sizeable_ = sizeable; }
+  // A window of its own on the taskbar, owned by no other window (not even when modal).
+  [[nodiscard]] bool OwnTaskbarButton() const { return ownTaskbarButton_; }
+  void SetOwnTaskbarButton(bool own) { ownTaskbarButton_ = own; }
+  // Asks the system for rounded window corners where it draws them.
+  [[nodiscard]] bool RoundedCorners() const { return roundedCorners_; }
+  void SetRoundedCorners(bool rounded) { roundedCorners_ = rounded; }
 
   // Outer size in device pixels while not maximized or minimized; 0 x 0 until the window
   // has one, which it then takes from the designed client size.
@@ -119,6 +127,8 @@ class Form : public CaptionedControl {
   bool sizeable_ = true;
   Size outer_;
   WindowState state_ = WindowState::Normal;
+  bool ownTaskbarButton_ = false;
+  bool roundedCorners_ = false;
 };
 
 }  // namespace ui

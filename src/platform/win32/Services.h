@@ -43,6 +43,7 @@ class Win32Shell : public Shell {
   std::uintptr_t SystemImageList(bool small) override;
   void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override;
+  void OpenLink(const ui::Form* owner, const std::wstring& address) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;
   std::optional<std::wstring> AppDataFolder() override;

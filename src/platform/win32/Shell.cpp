@@ -31,6 +31,11 @@ void Win32Shell::Open(const ui::Form* owner, const std::wstring& file,
   ShellExecuteW(window, nullptr, file.c_str(), L"", directory.c_str(), SW_SHOW);
 }
 
+void Win32Shell::OpenLink(const ui::Form* owner, const std::wstring& address) {
+  HWND window = owner != nullptr ? WindowOf(*owner) : nullptr;
+  ShellExecuteW(window, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
 void Win32Shell::NotifyAssociationsChanged() {
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/ui/FormWindow.h"
 
 #include <dbt.h>
+#include <dwmapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -18,18 +19,21 @@ constexpr wchar_t kFormClass[] = L"BrindlowForm";
 constexpr wchar_t kFormProperty[] = L"Brindlow.Form";
 constexpr int kFirstControlId = 100;
 
-// Hides the window on every way out of the close handlers.
+// Hides the window on every way out of the close handlers, then activates `next` (if any).
 class HideOnExit {
  public:
-  explicit HideOnExit(HWND window) : window_(window) {}
+  HideOnExit(HWND window, HWND next) : window_(window), next_(next) {}
   ~HideOnExit() {
-    if (IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
+    if (!IsWindowVisible(window_)) return;
+    ShowWindow(window_, SW_HIDE);
+    if (next_ != nullptr && IsWindowVisible(next_)) SetForegroundWindow(next_);
   }
   HideOnExit(const HideOnExit&) = delete;
   HideOnExit& operator=(const HideOnExit&) = delete;
 
  private:
   HWND window_;
+  HWND next_;
 };
 
 bool IsDescendant(HWND parent, HWND window) {
@@ -110,11 +114,22 @@ void FormWindow::Create(HWND owner) {
   const DWORD style =
       WS_CLIPCHILDREN |
       (form_.Sizeable() ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
-  const DWORD exStyle = WS_EX_CONTROLPARENT | (form_.Sizeable() ? 0 : WS_EX_DLGMODALFRAME);
+  DWORD exStyle = WS_EX_CONTROLPARENT | (form_.Sizeable() ? 0 : WS_EX_DLGMODALFRAME);
+  if (form_.OwnTaskbarButton()) {
+    // An owned window never gets a taskbar button; the desktop as owner means no owner.
+    exStyle |= WS_EX_APPWINDOW;
+    owner = nullptr;
+  }
   CreateWindowExW(exStyle, kFormClass, form_.Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
   HWND window = hwnd_.get();
   if (window == nullptr) return;
+  if (form_.RoundedCorners()) {
+    // Windows 11 only; elsewhere the call fails and the corners stay as they are.
+    constexpr DWORD kCornerPreference = 33;  // DWMWA_WINDOW_CORNER_PREFERENCE
+    constexpr DWORD kRound = 2;              // DWMWCP_ROUND
+    DwmSetWindowAttribute(window, kCornerPreference, &kRound, sizeof kRound);
+  }
 
   dpi_ = WindowDpi(window);
   tips_.Create(window);
@@ -229,7 +244,9 @@ void FormWindow::NoteSize(WPARAM kind) {
 }
 
 void FormWindow::CloseRequested() {
-  const HideOnExit hide(hwnd_.get());
+  // A window without owner hands the activation back itself; else the system would activate
+  // whichever window comes next.
+  const HideOnExit hide(hwnd_.get(), form_.OwnTaskbarButton() ? modalOwner_ : nullptr);
   // The owner comes back before this window hides, so that it is the one activated.
   if (modalOwner_ != nullptr) EnableWindow(modalOwner_, TRUE);
   modalOwner_ = nullptr;

@@ -9,6 +9,8 @@ PeerMaker MakerFor(ui::Kind kind) {
       {ui::Kind::TabControl, MakeTabControlPeer},
       {ui::Kind::GroupBox, MakeGroupBoxPeer},
       {ui::Kind::Label, MakeLabelPeer},
+      {ui::Kind::LinkLabel, MakeLinkLabelPeer},
+      {ui::Kind::Image, MakeImagePeer},
       {ui::Kind::Button, MakeButtonPeer},
       {ui::Kind::SpeedButton, MakeSpeedButtonPeer},
       {ui::Kind::CheckBox, MakeCheckBoxPeer},

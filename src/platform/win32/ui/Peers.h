@@ -16,6 +16,8 @@ PeerMaker MakerFor(ui::Kind kind);
 std::unique_ptr<WindowPeer> MakeTabControlPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeGroupBoxPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeLabelPeer(ui::Control& control, FormWindow& form);
+std::unique_ptr<WindowPeer> MakeLinkLabelPeer(ui::Control& control, FormWindow& form);
+std::unique_ptr<WindowPeer> MakeImagePeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeButtonPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeSpeedButtonPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeCheckBoxPeer(ui::Control& control, FormWindow& form);

@@ -68,6 +68,7 @@ void Win32FormHost::Close(ui::Form& form) {
 }
 
 void Win32FormHost::Run(ui::Form& form) {
+  main_ = &form;
   Show(form);
   auto found = windows_.find(&form);
   if (found == windows_.end()) return;
@@ -77,6 +78,7 @@ void Win32FormHost::Run(ui::Form& form) {
 }
 
 void Win32FormHost::Release(ui::Form& form) {
+  if (main_ == &form) main_ = nullptr;
   auto found = windows_.find(&form);
   if (found == windows_.end()) return;
   if (found->second->Hwnd() == first_) first_ = nullptr;

@@ -28,6 +28,7 @@ class Win32FormHost : public ui::FormHost {
   void EndMenu() override;
   ui::Rect ScreenBounds(const ui::Control& control) override;
   ui::Rect WorkArea(const ui::Rect& window) override;
+  [[nodiscard]] const ui::Form* MainForm() const override { return main_; }
 
  private:
   // The form's window, made (hidden) on first use.
@@ -37,6 +38,7 @@ class Win32FormHost : public ui::FormHost {
 
   std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
   HWND first_ = nullptr;
+  const ui::Form* main_ = nullptr;
 };
 
 // The native window of a control or form that has been shown, or null.
