@@ -25,27 +25,11 @@ namespace {
 
 using platform::win32::WindowOf;
 using window_test::ClassOf;
+using window_test::PlaceOf;
+using window_test::Show;
+using window_test::TextOf;
 
 constexpr wchar_t kMainCaption[] = L"Brindlow 1.0.0.0 (64-bit) Portable";
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-// Where a window stands in its parent's client area.
-ui::Rect PlaceOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-std::string Show(const ui::Rect& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
-         "x" + std::to_string(r.height);
-}
 
 // The size the window's text takes in its own font, on one line.
 SIZE TextExtent(HWND window) {

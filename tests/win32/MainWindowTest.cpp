@@ -20,23 +20,11 @@ namespace {
 
 using platform::win32::WindowOf;
 using window_test::ClassOf;
+using window_test::PlaceOf;
+using window_test::Show;
+using window_test::TextOf;
 
 constexpr platform::FileTime kWinterMorning = 133808857200000000;  // 2025-01-09 08:42 UTC
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-// Where a window stands in its parent's client area.
-ui::Rect PlaceOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 ui::Size ClientSizeOf(HWND window) {
   RECT r;
@@ -48,11 +36,6 @@ LOGFONTW FontOf(HWND window) {
   LOGFONTW font = {};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
   return font;
-}
-
-std::string Show(const ui::Rect& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
-         "x" + std::to_string(r.height);
 }
 
 // Over faked content: the same rows on every machine.

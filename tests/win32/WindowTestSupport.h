@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/ui/Control.h"
+
 namespace window_test {
 
 // The common controls registered and a COM apartment for the shell, for a test's lifetime.
@@ -26,6 +28,11 @@ void LetWindowsRun();
 
 // The name of the window's class.
 std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
+// Where a window stands in its parent's client area.
+ui::Rect PlaceOf(HWND window);
+// "left,top widthxheight", for failure messages.
+std::string Show(const ui::Rect& rect);
 
 // The window's DPI, as the program sees it.
 int DpiOf(HWND window);

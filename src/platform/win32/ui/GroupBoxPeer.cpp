@@ -37,16 +37,9 @@ class GroupBoxPeer : public SurfacePeer {
         // The panel shows through everywhere but the frame and the caption.
         PaintParentBackground(Hwnd(), reinterpret_cast<HDC>(wParam));
         return 1;
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Hwnd(), &paint);
-        Paint(dc);
-        EndPaint(Hwnd(), &paint);
-        return 0;
-      }
+      case WM_PAINT:
       case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
+        return PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); });
       case WM_ENABLE:
       case WM_SETTEXT: {
         const LRESULT result = DefSubclassProc(Hwnd(), message, wParam, lParam);

@@ -39,16 +39,9 @@ class ImagePeer : public WindowPeer {
     switch (message) {
       case WM_ERASEBKGND:
         return 1;
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Hwnd(), &paint);
-        Paint(dc);
-        EndPaint(Hwnd(), &paint);
-        return 0;
-      }
+      case WM_PAINT:
       case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
+        return PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); });
       default:
         return WindowPeer::OwnMessage(message, wParam, lParam);
     }

@@ -25,16 +25,9 @@ class TabControlPeer : public WindowPeer {
     switch (message) {
       case WM_ERASEBKGND:
         return 1;
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Hwnd(), &paint);
-        PaintPane(dc);
-        EndPaint(Hwnd(), &paint);
-        return 0;
-      }
+      case WM_PAINT:
       case WM_PRINTCLIENT:
-        PaintPane(reinterpret_cast<HDC>(wParam));
-        return 0;
+        return PaintMessage(message, wParam, [this](HDC dc) { PaintPane(dc); });
       default:
         return WindowPeer::OwnMessage(message, wParam, lParam);
     }

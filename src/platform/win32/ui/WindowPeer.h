@@ -65,6 +65,19 @@ class WindowPeer : public ui::Peer {
   virtual std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   [[nodiscard]] int Dpi() const;
   [[nodiscard]] HFONT Font() const;
+  // For a window that draws itself: answers WM_PAINT and WM_PRINTCLIENT with `paint`.
+  template <class Paint>
+  LRESULT PaintMessage(UINT message, WPARAM wParam, Paint paint) {
+    if (message == WM_PRINTCLIENT) {
+      paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    paint(dc);
+    EndPaint(hwnd_, &ps);
+    return 0;
+  }
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
