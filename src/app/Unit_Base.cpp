@@ -95,8 +95,10 @@ void TForm1::FormCreate() {
   if (state_.PortableMode) title += L" Portable";
   SetCaption(title);
 
-  AttachSystemImageLists(ListViewAttributes);
+  // The drives first, while the shell may still be making its image lists: the two steps are
+  // independent, and both come before the first listing.
   FillDriveList();
+  AttachSystemImageLists(ListViewAttributes);
   LoadNastr();
   services_.dispatcher->ProcessMessages();
   ui::Guard([this] { ComboBoxDriveChange(); });

@@ -152,27 +152,6 @@ TEST(Win32FileSystem, SearchReportsEveryEntryWithItsData) {
   EXPECT_FALSE(files.FindEntry(temp.Path() + L"gone.txt").has_value());
 }
 
-TEST(Win32Shell, GivesTheSystemImageListsAndFailsForMissingFiles) {
-  const window_test::GuiScope gui;
-  const TempFolder temp;
-  platform::win32::Win32Shell shell;
-
-  const std::uintptr_t small = shell.SystemImageList(true);
-  const std::uintptr_t large = shell.SystemImageList(false);
-  EXPECT_NE(small, 0u);
-  EXPECT_NE(large, 0u);
-  EXPECT_NE(small, large);
-  // The lists that SHGetFileInfoW gives for the system icon indexes.
-  SHFILEINFOW info = {};
-  EXPECT_EQ(small,
-            SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-  EXPECT_EQ(large, SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
-  const auto folder = shell.GetFileInfo(temp.Path());
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_FALSE(folder->typeName.empty());
-  EXPECT_FALSE(shell.GetFileInfo(temp.Path() + L"missing.txt").has_value());
-}
-
 // What SHGetFileInfoW says of a path itself.
 std::optional<platform::ShellFileInfo> ShellsAnswer(const std::wstring& path) {
   SHFILEINFOW info = {};
@@ -181,6 +160,36 @@ std::optional<platform::ShellFileInfo> ShellsAnswer(const std::wstring& path) {
     return std::nullopt;
   }
   return platform::ShellFileInfo{info.szTypeName, info.iIcon};
+}
+
+// Also with the lists and the shell's first look prepared on a thread of their own, as the
+// program starts: the answers are the same, and no question waits forever.
+TEST(Win32Shell, GivesTheSystemImageListsAndFailsForMissingFiles) {
+  const window_test::GuiScope gui;
+  const TempFolder temp;
+  for (const bool prepared : {false, true}) {
+    SCOPED_TRACE(prepared ? "prepared in the background" : "asked directly");
+    platform::win32::Win32Shell shell;
+    if (prepared) shell.PrepareInBackground();
+
+    const std::uintptr_t small = shell.SystemImageList(true);
+    const std::uintptr_t large = shell.SystemImageList(false);
+    EXPECT_NE(small, 0u);
+    EXPECT_NE(large, 0u);
+    EXPECT_NE(small, large);
+    // The lists that SHGetFileInfoW gives for the system icon indexes.
+    SHFILEINFOW info = {};
+    EXPECT_EQ(small,
+              SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    EXPECT_EQ(large, SHGetFileInfoW(L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+    const auto folder = shell.GetFileInfo(temp.Path());
+    ASSERT_TRUE(folder.has_value());
+    EXPECT_FALSE(folder->typeName.empty());
+    EXPECT_FALSE(shell.GetFileInfo(temp.Path() + L"missing.txt").has_value());
+    const auto kind = shell.GetKindInfo(L"notes.txt", false);
+    ASSERT_TRUE(kind.has_value());
+    EXPECT_EQ(kind->typeName, ShellsAnswer(temp.MakeFile(L"notes.txt"))->typeName);
+  }
 }
 
 struct EntryCase {

@@ -1,7 +1,9 @@
 #pragma once
 
 // The services over the real Win32 API.
+#include <future>
 #include <memory>
+#include <thread>
 
 #include "platform/Platform.h"
 
@@ -32,12 +34,19 @@ class Win32Volumes : public Volumes {
 
 // For the user-interface thread, inside its COM apartment: it keeps the shell's folder of the
 // entries it was last asked about.
+// The type name and icon that every entry named like `name` shares, asked of a stand-in item.
+std::optional<ShellFileInfo> KindOf(const std::wstring& name, bool folder);
+
 class Win32Shell : public Shell {
  public:
   Win32Shell();
   ~Win32Shell() override;
   Win32Shell(const Win32Shell&) = delete;
   Win32Shell& operator=(const Win32Shell&) = delete;
+  // Lets a thread of its own make the system image lists and take the shell's first look at its
+  // namespace while the program builds its first window. SystemImageList waits for the lists,
+  // the questions about entries for the whole preparation.
+  void PrepareInBackground();
   std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path) override;
   std::optional<ShellFileInfo> GetKindInfo(const std::wstring& name, bool folder) override;
   std::uintptr_t SystemImageList(bool small) override;
@@ -50,7 +59,12 @@ class Win32Shell : public Shell {
 
  private:
   class Folder;
+  // Waits until the thread of PrepareInBackground is done, before the shell is asked anything.
+  void FinishPreparation();
+
   std::unique_ptr<Folder> folder_;
+  std::thread preparing_;
+  std::future<void> listsMade_;
 };
 
 class Win32Registry : public Registry {

@@ -12,7 +12,29 @@
 
 namespace platform::win32 {
 
+void Win32Shell::PrepareInBackground() {
+  if (preparing_.joinable()) return;
+  std::promise<void> listsMade;
+  listsMade_ = listsMade.get_future();
+  preparing_ = std::thread([listsMade = std::move(listsMade)]() mutable {
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+    for (const int size : {SHIL_SMALL, SHIL_LARGE}) {
+      IImageList* list = nullptr;
+      if (SUCCEEDED(SHGetImageList(size, IID_PPV_ARGS(&list)))) list->Release();
+    }
+    listsMade.set_value();
+    // The first type name of a listing otherwise pays for the shell's first parse of a path.
+    KindOf(L"Brindlow", true);
+    if (com) CoUninitialize();
+  });
+}
+
+void Win32Shell::FinishPreparation() {
+  if (preparing_.joinable()) preparing_.join();
+}
+
 std::uintptr_t Win32Shell::SystemImageList(bool small) {
+  if (listsMade_.valid()) listsMade_.wait();
   // The system's own list, the one SHGetFileInfoW(L"", SHGFI_SYSICONINDEX) gives, without the
   // parse of the desktop that costs that call a third of its time at start-up. Shared by
   // every process, never to be destroyed; the reference taken here is not kept.

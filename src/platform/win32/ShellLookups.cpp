@@ -157,16 +157,19 @@ class Win32Shell::Folder {
 };
 
 Win32Shell::Win32Shell() : folder_(std::make_unique<Folder>()) {}
-Win32Shell::~Win32Shell() = default;
+Win32Shell::~Win32Shell() {
+  FinishPreparation();
+}
 
 std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
+  FinishPreparation();
   // A file's type name follows its extension; its icon may be its own, asked of its folder.
   const DWORD attributes = GetFileAttributesW(path.c_str());
   const std::size_t slash = path.find_last_of(L'\\');
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
       slash != std::wstring::npos && slash + 1 < path.size()) {
     const std::wstring name = path.substr(slash + 1);
-    auto kind = GetKindInfo(name, false);
+    auto kind = KindOf(name, false);
     const auto icon = kind ? folder_->IconOf(path.substr(0, slash + 1), name) : std::nullopt;
     if (icon) {
       kind->iconIndex = *icon;
@@ -182,6 +185,11 @@ std::optional<ShellFileInfo> Win32Shell::GetFileInfo(const std::wstring& path) {
 }
 
 std::optional<ShellFileInfo> Win32Shell::GetKindInfo(const std::wstring& name, bool folder) {
+  FinishPreparation();
+  return KindOf(name, folder);
+}
+
+std::optional<ShellFileInfo> KindOf(const std::wstring& name, bool folder) {
   const auto item = StandIn(name, folder);
   if (!item) return std::nullopt;
   SHFILEINFOW info = {};

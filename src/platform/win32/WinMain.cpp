@@ -38,6 +38,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   win32::Win32FileSystem files;
   win32::Win32Volumes volumes;
   win32::Win32Shell shell;
+  shell.PrepareInBackground();
   win32::Win32Registry registry;
   win32::Win32Clock clock;
   win32::Win32Dialogs dialogs;
