@@ -132,10 +132,6 @@ void FormWindow::Create(HWND owner) {
   }
 
   dpi_ = WindowDpi(window);
-  tips_.Create(window);
-  CreatePeers(form_, window);
-  form_.AttachPeer(this);
-
   const ui::Size design = form_.DesignClientSize();
   const RECT outer = OuterRect(
       {0, 0, ui::Scale(design.width, dpi_), ui::Scale(design.height, dpi_)}, style, exStyle, dpi_);
@@ -148,19 +144,31 @@ void FormWindow::Create(HWND owner) {
   SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   form_.Resized(form_.GetWindowState(), size);
+
+  // The controls are made in a window of its final size, each at its place.
+  tips_.Create(window);
+  RECT client;
+  GetClientRect(window, &client);
+  CreatePeers(form_, window, ui::LayoutForm(form_, {client.right, client.bottom}, dpi_));
+  form_.AttachPeer(this);
   Relayout();
 }
 
-void FormWindow::CreatePeers(ui::Control& parent, HWND parentWindow) {
+void FormWindow::CreatePeers(ui::Control& parent, HWND parentWindow,
+                             const std::vector<ui::Placement>& placements) {
   for (ui::Control* child : parent.Children()) {
     const PeerMaker maker = MakerFor(child->GetKind());
     if (maker == nullptr) continue;
     std::unique_ptr<WindowPeer> peer = maker(*child, *this);
-    peer->Create(parentWindow, kFirstControlId + static_cast<int>(peers_.size()));
+    const auto placed =
+        std::find_if(placements.begin(), placements.end(),
+                     [child](const ui::Placement& p) { return p.control == child; });
+    peer->Create(parentWindow, kFirstControlId + static_cast<int>(peers_.size()),
+                 placed != placements.end() ? placed->rect : ui::Rect{});
     HWND window = peer->Hwnd();
     const bool container = peer->IsContainer();
     peers_.push_back(std::move(peer));
-    if (container && window != nullptr) CreatePeers(*child, window);
+    if (container && window != nullptr) CreatePeers(*child, window, placements);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/Form.h"
+#include "platform/ui/Layout.h"
 #include "platform/win32/ui/Fonts.h"
 #include "platform/win32/ui/Handles.h"
 #include "platform/win32/ui/Tooltips.h"
@@ -52,7 +53,8 @@ class FormWindow : public ui::Peer {
   std::optional<LRESULT> Own(UINT message, WPARAM wParam, LPARAM lParam);
   // Tells the form of the messages it has events for, after their default processing.
   void Notify(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreatePeers(ui::Control& parent, HWND parentWindow);
+  void CreatePeers(ui::Control& parent, HWND parentWindow,
+                   const std::vector<ui::Placement>& placements);
   void CloseRequested();
   // Tells the form of its new state and, when restored, its outer size.
   void NoteSize(WPARAM kind);

@@ -20,14 +20,18 @@ void WindowPeer::Detach() {
   if (control_.GetPeer() == this) control_.AttachPeer(nullptr);
 }
 
-void WindowPeer::Create(HWND parent, int id) {
+void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
   const Native native = Describe();
   DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.Visible()) style |= WS_VISIBLE;
-  hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, 0, 0, 0, 0, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
+  // Made where it belongs: moving and sizing each control after it is made costs more than
+  // making it.
+  hwnd_ =
+      CreateWindowExW(native.exStyle, native.className, L"", style, rect.left, rect.top, rect.width,
+                      rect.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
+  placed_ = rect;
   SetPropW(hwnd_, kPeerProperty, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   control_.AttachPeer(this);

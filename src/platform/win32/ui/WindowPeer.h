@@ -21,8 +21,8 @@ class WindowPeer : public ui::Peer {
   WindowPeer(const WindowPeer&) = delete;
   WindowPeer& operator=(const WindowPeer&) = delete;
 
-  // Creates the window inside `parent` and shows the model's whole state in it.
-  void Create(HWND parent, int id);
+  // Creates the window at `rect` inside `parent` and shows the model's whole state in it.
+  void Create(HWND parent, int id, const ui::Rect& rect);
   [[nodiscard]] HWND Hwnd() const { return hwnd_; }
   [[nodiscard]] ui::Control& Control() const { return control_; }
   [[nodiscard]] FormWindow& Form() const { return form_; }
