@@ -29,6 +29,8 @@ endforeach()
 set(BRINDLOW_VERSION_TEXT
   "${BRINDLOW_VERSION_MAJOR}.${BRINDLOW_VERSION_MINOR}.${BRINDLOW_VERSION_PATCH}.${BRINDLOW_VERSION_TWEAK}")
 string(REPLACE "." "," BRINDLOW_VERSION_COMMAS ${BRINDLOW_VERSION_TEXT})
+# What the update servers give as the newest version, for the release (scripts/package).
+file(WRITE ${CMAKE_BINARY_DIR}/version.txt ${BRINDLOW_VERSION_TEXT})
 set(BRINDLOW_RES_DIR ${CMAKE_SOURCE_DIR}/res)
 set(BRINDLOW_MANIFEST ${CMAKE_BINARY_DIR}/Brindlow.manifest)
 configure_file(res/Brindlow.manifest.in ${BRINDLOW_MANIFEST} @ONLY)
@@ -56,6 +58,12 @@ if(MSVC)
 endif()
 gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
   DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+
+# The release under Wine (scripts/package makes it from this build): installed silently,
+# installed again over the running program, uninstalled. Alone: it closes Brindlow's windows.
+add_test(NAME release.install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/install.sh)
+set_tests_properties(release.install PROPERTIES RUN_SERIAL TRUE TIMEOUT 900
+  ENVIRONMENT "BRINDLOW_WINDOWS_DIR=${CMAKE_BINARY_DIR}")
 
 # The Win32 layer is checked here; the logic above it in the native build.
 include(${CMAKE_CURRENT_LIST_DIR}/ClangTidy.cmake)

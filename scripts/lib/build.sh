@@ -26,9 +26,15 @@ build_native() {
   _build "$BRINDLOW_NATIVE_DIR" "$@"
 }
 
-# build_windows [TARGET...]: Release, cross-compiled with mingw-w64.
+# build_windows [TARGET...]: Release, cross-compiled with mingw-w64. The CMake options in the
+# array BRINDLOW_WINDOWS_OPTIONS (-DNAME=VALUE ...), when there are any, are applied first.
 build_windows() {
   _configure_once "$BRINDLOW_WINDOWS_DIR" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$BRINDLOW_ROOT/cmake/mingw-w64.cmake"
+  if [ -n "${BRINDLOW_WINDOWS_OPTIONS[*]:-}" ]; then
+    cmake -B "$BRINDLOW_WINDOWS_DIR" "${BRINDLOW_WINDOWS_OPTIONS[@]}" \
+      >"$BRINDLOW_WINDOWS_DIR/configure.log" 2>&1 ||
+      { cat "$BRINDLOW_WINDOWS_DIR/configure.log" >&2; die "configuring with options failed"; }
+  fi
   _build "$BRINDLOW_WINDOWS_DIR" "$@"
 }

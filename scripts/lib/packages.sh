@@ -7,6 +7,8 @@ BRINDLOW_PACKAGES=(
   # Wine's X11 driver loads these when present; without them windows draw poorly.
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
   xvfb xauth x11-utils imagemagick
+  # The release: the setup program and the portable archive.
+  nsis zip
 )
 
 # Installs those of the given packages that are not installed yet (as root, or with sudo).

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The setup program under Wine, as a user and the updater run it: a silent install that starts
+# the program, a second install over the running program (closed first, its settings stored),
+# and the uninstaller, which removes what was installed and leaves the user's settings and
+# language files. Run by CTest after scripts/test has built, made the Wine prefix and started
+# its display and server.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+source "$BRINDLOW_ROOT/scripts/lib/wine.sh"
+source "$BRINDLOW_ROOT/tests/release/lib.sh"
+
+release="$(mktemp -d)"
+on_exit "rm -rf '$release'"
+"$BRINDLOW_ROOT/scripts/package" --out "$release" >/dev/null
+version="$(cat "$release/version.txt")"
+title="Brindlow $version (64-bit)"
+
+program_dir="$WINEPREFIX/drive_c/Program Files/Brindlow"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Brindlow.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brindlow'
+on_exit "end_program Brindlow.exe"
+
+step "a silent install with the start task starts the installed program"
+wine "$release/Brindlow-setup.exe" /SILENT /SUPPRESSMSGBOXES /LANG= '/MERGETASKS="runcmd1"'
+cmp "$BRINDLOW_WINDOWS_DIR/Brindlow.exe" "$program_dir/Brindlow.exe" || fail "the program was not installed"
+[ -f "$program_dir/Uninstall.exe" ] || fail "no uninstaller"
+[ -f "$shortcut" ] || fail "no Start-menu entry"
+[ "$(registry_value "$uninstall_key" DisplayVersion)" = "$version" ] ||
+  fail "the uninstall entry does not name $version"
+wait_for_window "$title" || fail "the installed program did not start"
+
+step "installing again closes the running program first, which stores its settings"
+settings="$(settings_file)"
+rm -f "$settings"
+wine "$release/Brindlow-setup.exe" /SILENT /CLOSEAPPLICATIONS /SUPPRESSMSGBOXES
+wait_for_no_window "$title" || fail "the running program was not closed"
+settings="$(settings_file)"
+[ -f "$settings" ] || fail "the closed program did not store its settings"
+
+step "the uninstaller removes what was installed and nothing of the user's"
+mkdir -p "$program_dir/Language"
+printf '[Language information]\r\nLANGNAME=Mine\r\n' >"$program_dir/Language/Mine.ini"
+wine "$program_dir/Uninstall.exe" /S
+wait_until_gone "$program_dir/Brindlow.exe" || fail "the program was not removed"
+wait_until_gone "$program_dir/Uninstall.exe" || fail "the uninstaller was not removed"
+[ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
+[ -z "$(registry_value "$uninstall_key" DisplayVersion)" ] || fail "the uninstall entry is left"
+[ -f "$program_dir/Language/Mine.ini" ] || fail "a language file of the user's was removed"
+[ "$(find "$program_dir" -type f | wc -l)" -eq 1 ] || fail "installed files are left"
+[ -f "$settings" ] || fail "the user's settings were removed"
+rm -rf "$program_dir"
+
+echo "release install: passed"
