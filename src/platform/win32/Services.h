@@ -5,6 +5,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/Crypto.h"
 #include "platform/Platform.h"
 
 namespace platform::win32 {
@@ -117,6 +118,13 @@ class Win32Dispatcher : public Dispatcher {
 class Win32Process : public Process {
  public:
   std::wstring ExecutablePath() override;
+};
+
+class Win32Crypto : public Crypto {
+ public:
+  std::optional<FileDigest> DigestOfFile(const std::wstring& path) override;
+  bool VerifySignature(std::string_view message, const P256Signature& signature,
+                       const P256PublicKey& key) override;
 };
 
 class Win32VersionResources : public VersionResources {
