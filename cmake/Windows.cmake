@@ -64,6 +64,15 @@ gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
 add_test(NAME release.install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/install.sh)
 set_tests_properties(release.install PROPERTIES RUN_SERIAL TRUE TIMEOUT 900
   ENVIRONMENT "BRINDLOW_WINDOWS_DIR=${CMAKE_BINARY_DIR}")
+# What the portable update script runs and Wine lacks, for the update tests: PowerShell's
+# unpacking of an archive and timeout.exe.
+foreach(tool PowerShell Timeout)
+  add_executable(${tool}StandIn tests/release/${tool}StandIn.cpp)
+  string(TOLOWER ${tool} name)
+  set_target_properties(${tool}StandIn PROPERTIES OUTPUT_NAME ${name}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/stand-ins)
+endforeach()
+target_link_libraries(PowerShellStandIn PRIVATE z)
 
 # The Win32 layer is checked here; the logic above it in the native build.
 include(${CMAKE_CURRENT_LIST_DIR}/ClangTidy.cmake)

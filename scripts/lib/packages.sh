@@ -2,7 +2,7 @@
 
 BRINDLOW_PACKAGES=(
   cmake ninja-build g++ googletest python3 clang-format clang-tidy
-  g++-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 fonts-wine
   # Wine's X11 driver loads these when present; without them windows draw poorly.
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
