@@ -73,6 +73,10 @@ foreach(tool PowerShell Timeout)
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/stand-ins)
 endforeach()
 target_link_libraries(PowerShellStandIn PRIVATE z)
+add_executable(press_button tests/release/PressButton.cpp)
+if(MINGW)
+  target_link_options(press_button PRIVATE -municode)
+endif()
 
 # The Win32 layer is checked here; the logic above it in the native build.
 include(${CMAKE_CURRENT_LIST_DIR}/ClangTidy.cmake)
