@@ -426,6 +426,79 @@ TEST_F(ControlsWindow, PopupMenusShowTheModelsItems) {
   EXPECT_EQ(deepClicks, 0) << "a dismissed menu clicks nothing";
 }
 
+struct StyleCase {
+  const char* what;
+  ui::Style style;
+  const wchar_t* shot;
+};
+
+class StyledControls : public ControlsWindow, public testing::WithParamInterface<StyleCase> {
+ protected:
+  // Dark is dark and light is light, and something on it stands apart: a caption, a frame,
+  // a mark. Text of the surface's own lightness would stand apart from nothing.
+  static void ExpectInStyle(ui::Style style, const RECT& place, const std::string& what) {
+    ExpectInStyle(style, window_test::LightnessOf(place), what);
+  }
+  static void ExpectInStyle(ui::Style style, const window_test::Lightness& seen,
+                            const std::string& what) {
+    if (style == ui::Style::Dark) {
+      EXPECT_LT(seen.mean, 96) << what << " is not dark";
+    } else {
+      EXPECT_GT(seen.mean, 160) << what << " is not light";
+    }
+    EXPECT_GE(seen.lightest - seen.darkest, 100) << what << " shows nothing that stands out";
+  }
+};
+
+TEST_P(StyledControls, EveryKindOfControlTakesTheStyle) {
+  const StyleCase& c = GetParam();
+  form->Status->SetPanelText(0, L"4 элемента");
+  host.SetStyle(ui::Style::Dark);  // from another style, so that every control changes
+  host.SetStyle(c.style);
+  window_test::LetWindowsRun();
+
+  for (const ui::Component* component : form->Components()) {
+    const auto* control = dynamic_cast<const ui::Control*>(component);
+    if (control == nullptr) continue;
+    RECT place;
+    ASSERT_TRUE(GetWindowRect(WindowOf(*control), &place));
+    ExpectInStyle(c.style, place, testing::PrintToString(control->Name()));
+  }
+  RECT client;
+  GetClientRect(frame, &client);
+  MapWindowPoints(frame, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  ExpectInStyle(c.style, client, "the form");
+  window_test::ExpectDrawn(window_test::SaveScreenshot(frame, c.shot));
+
+  // A popup menu, drawn while it is open.
+  form->Create<ui::MenuItem>(L"Checked", *form->Menu, L"Отмечено").checked = true;
+  form->Create<ui::MenuItem>(L"Line", *form->Menu, L"-");
+  form->Create<ui::MenuItem>(L"Key", *form->Menu, L"Обновить").shortcutText = L"F5";
+  auto& sub = form->Create<ui::MenuItem>(L"Sub", *form->Menu, L"Вложенное");
+  form->Create<ui::MenuItem>(L"Deep", sub, L"Глубоко");
+  RECT menuPlace = {};
+  window_test::Lightness menuSeen;
+  {
+    const window_test::MenuWatcher watcher(
+        [&](HWND menu, HMENU) {
+          Sleep(100);  // painted
+          GetWindowRect(menu, &menuPlace);
+          InflateRect(&menuPlace, -3, -3);  // the frame is the system's
+          menuSeen = window_test::LightnessOf(menuPlace);
+        },
+        {VK_ESCAPE});
+    form->Menu->Popup({200, 200});
+  }
+  ASSERT_GT(menuPlace.right, menuPlace.left) << "the menu opened";
+  ExpectInStyle(c.style, menuSeen, "the popup menu");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, StyledControls,
+    testing::Values(StyleCase{"light", ui::Style::Light, L"controls-light.bmp"},
+                    StyleCase{"dark", ui::Style::Dark, L"controls-dark.bmp"}),
+    [](const testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.what); });
+
 TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
   platform::win32::Win32Dispatcher dispatcher;
   const DWORD ui = GetCurrentThreadId();

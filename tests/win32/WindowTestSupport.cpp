@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -132,6 +133,44 @@ Screenshot SaveScreenshot(HWND window, const std::wstring& name) {
   out.close();
   if (!out) return {};
   return {path, CountColours(pixels, width, height, stride)};
+}
+
+Lightness LightnessOf(const RECT& screen) {
+  const int width = screen.right - screen.left;
+  const int height = screen.bottom - screen.top;
+  if (width <= 0 || height <= 0) return {};
+  const WindowDc desktop(nullptr);
+  UniqueDc memory(CreateCompatibleDC(desktop.Get()));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(desktop.Get(), width, height));
+  if (memory == nullptr || bitmap == nullptr) return {};
+  HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, desktop.Get(), screen.left, screen.top, SRCCOPY);
+  SelectObject(memory.get(), previous);
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = -height;
+  info.biPlanes = 1;
+  info.biBitCount = 32;
+  info.biCompression = BI_RGB;
+  std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+  if (GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+    return {};
+  }
+  Lightness result;
+  long long sum = 0;
+  for (DWORD p : pixels) {
+    const int r = static_cast<int>((p >> 16) & 0xFF);
+    const int g = static_cast<int>((p >> 8) & 0xFF);
+    const int b = static_cast<int>(p & 0xFF);
+    const int lightness = (std::max({r, g, b}) + std::min({r, g, b})) / 2;
+    sum += lightness;
+    result.darkest = std::min(result.darkest, lightness);
+    result.lightest = std::max(result.lightest, lightness);
+  }
+  result.mean = static_cast<int>(sum / static_cast<long long>(pixels.size()));
+  return result;
 }
 
 MenuWatcher::MenuWatcher(std::function<void(HWND, HMENU)> look, std::vector<WPARAM> keys)

@@ -4,6 +4,7 @@
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/ButtonPictures.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
 
 namespace platform::win32 {
 
@@ -19,6 +20,19 @@ class ButtonPeer : public SurfacePeer {
     if (code != BN_CLICKED) return std::nullopt;
     button_.Click();
     return 0;
+  }
+
+  // In the program's styles the face is the palette's.
+  std::optional<LRESULT> Notify(NMHDR& header) override {
+    if (header.code != NM_CUSTOMDRAW || !Colours().Styled()) return std::nullopt;
+    return PaintWhole(reinterpret_cast<const NMCUSTOMDRAW&>(header),
+                      [this](HDC dc, DrawnState state) {
+                        RECT client;
+                        GetClientRect(Hwnd(), &client);
+                        const Selected font(dc, Font());
+                        DrawButton(dc, client, Colours(), state, button_.Caption(),
+                                   HasPicture() ? picture_.get() : nullptr, Dpi());
+                      });
   }
 
  protected:
