@@ -470,6 +470,41 @@ TEST_P(StyledControls, EveryKindOfControlTakesTheStyle) {
   ExpectInStyle(c.style, client, "the form");
   window_test::ExpectDrawn(window_test::SaveScreenshot(frame, c.shot));
 
+  // The combo box's list (as many drives as a machine has; the chosen one is in the system's
+  // highlight) and the date picker's calendar, dropped down.
+  for (const wchar_t* drive : {L"D:\\ [Data]", L"E:\\ [Backup]", L"F:\\ [USB]"}) {
+    form->Choice->AddItem(drive);
+  }
+  HWND combo = Named(L"Choice");
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  window_test::LetWindowsRun();
+  COMBOBOXINFO combos = {};
+  combos.cbSize = sizeof combos;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &combos));
+  RECT dropped;
+  ASSERT_TRUE(GetWindowRect(combos.hwndList, &dropped));
+  ExpectInStyle(c.style, dropped, "the combo box's list");
+  window_test::ExpectDrawn(
+      window_test::SaveScreenshot(combos.hwndList, std::wstring(L"combo-list-") + c.shot));
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+
+  HWND picker = Named(L"Date");
+  RECT field;
+  GetClientRect(picker, &field);
+  const LPARAM button = MAKELPARAM(field.right - 5, field.bottom / 2);
+  SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, button);
+  SendMessageW(picker, WM_LBUTTONUP, 0, button);
+  window_test::LetWindowsRun();
+  HWND calendar = reinterpret_cast<HWND>(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
+  ASSERT_NE(calendar, nullptr) << "the calendar did not drop down";
+  RECT month;
+  GetWindowRect(calendar, &month);
+  ExpectInStyle(c.style, month, "the calendar");
+  window_test::ExpectDrawn(
+      window_test::SaveScreenshot(calendar, std::wstring(L"calendar-") + c.shot));
+  SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
+  window_test::LetWindowsRun();
+
   // A popup menu, drawn while it is open.
   form->Create<ui::MenuItem>(L"Checked", *form->Menu, L"Отмечено").checked = true;
   form->Create<ui::MenuItem>(L"Line", *form->Menu, L"-");

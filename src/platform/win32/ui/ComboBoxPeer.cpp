@@ -123,6 +123,10 @@ class ComboBoxPeer : public WindowPeer {
       if (auto keyed = Keys(message, wParam)) return keyed;
     }
     if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) Hover(Hwnd(), message);
+    // The edit field and the dropped list ask the combo box for their colours.
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+      if (auto answer = ColorMessage(message, reinterpret_cast<HDC>(wParam))) return answer;
+    }
     if (message == WM_PAINT && Colours().Styled()) {
       return PaintMessage(message, wParam, [this](HDC dc) {
         DefSubclassProc(Hwnd(), WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
