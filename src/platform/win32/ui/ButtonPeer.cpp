@@ -24,15 +24,11 @@ class ButtonPeer : public SurfacePeer {
 
   // In the program's styles the face is the palette's.
   std::optional<LRESULT> Notify(NMHDR& header) override {
-    if (header.code != NM_CUSTOMDRAW || !Colours().Styled()) return std::nullopt;
-    return PaintWhole(reinterpret_cast<const NMCUSTOMDRAW&>(header),
-                      [this](HDC dc, DrawnState state) {
-                        RECT client;
-                        GetClientRect(Hwnd(), &client);
-                        const Selected font(dc, Font());
-                        DrawButton(dc, client, Colours(), state, button_.Caption(),
-                                   HasPicture() ? picture_.get() : nullptr, Dpi());
-                      });
+    return PaintStyled(header, Colours(), [this](HDC dc, const RECT& client, DrawnState state) {
+      const Selected font(dc, Font());
+      DrawButton(dc, client, Colours(), state, button_.Caption(),
+                 HasPicture() ? picture_.get() : nullptr, Dpi());
+    });
   }
 
  protected:

@@ -23,16 +23,12 @@ class CheckBoxPeer : public SurfacePeer {
   // In the program's styles box and caption are the palette's: the system's box would keep
   // its own text colour.
   std::optional<LRESULT> Notify(NMHDR& header) override {
-    if (header.code != NM_CUSTOMDRAW || !Colours().Styled()) return std::nullopt;
-    return PaintWhole(reinterpret_cast<const NMCUSTOMDRAW&>(header),
-                      [this](HDC dc, DrawnState state) {
-                        RECT client;
-                        GetClientRect(Hwnd(), &client);
-                        PaintParentBackground(Hwnd(), dc, Colours().WindowBrush());
-                        const Selected font(dc, Font());
-                        const bool checked = SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-                        DrawCheckBox(dc, client, Colours(), state, checked, box_.Caption(), Dpi());
-                      });
+    return PaintStyled(header, Colours(), [this](HDC dc, const RECT& client, DrawnState state) {
+      PaintParentBackground(Hwnd(), dc, Colours().WindowBrush());
+      const Selected font(dc, Font());
+      const bool checked = SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      DrawCheckBox(dc, client, Colours(), state, checked, box_.Caption(), Dpi());
+    });
   }
 
  protected:

@@ -24,12 +24,17 @@ struct DrawnState {
 // The state a control's custom-draw notice tells.
 DrawnState StateOf(UINT customDrawState);
 
-// A control whose custom-draw notice `draw` asks to be painted: `paint` paints it whole, and
-// the control paints nothing itself. Nullopt leaves a stage the program does not paint at.
+// In the program's styles a button's custom-draw notice `header` is answered by `paint`,
+// which paints the control whole; the control then paints nothing itself. Nullopt leaves the
+// notice, or a stage the program does not paint at, to the control.
 template <class Paint>
-std::optional<LRESULT> PaintWhole(const NMCUSTOMDRAW& draw, Paint paint) {
+std::optional<LRESULT> PaintStyled(const NMHDR& header, const Palette& palette, Paint paint) {
+  if (header.code != NM_CUSTOMDRAW || !palette.Styled()) return std::nullopt;
+  const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
   if (draw.dwDrawStage != CDDS_PREERASE && draw.dwDrawStage != CDDS_PREPAINT) return std::nullopt;
-  paint(draw.hdc, StateOf(draw.uItemState));
+  RECT client;
+  GetClientRect(header.hwndFrom, &client);
+  paint(draw.hdc, client, StateOf(draw.uItemState));
   return CDRF_SKIPDEFAULT;
 }
 
