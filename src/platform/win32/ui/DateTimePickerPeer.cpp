@@ -70,9 +70,9 @@ class DateTimePickerPeer : public WindowPeer {
     WindowPeer::StyleChanged();
     const Palette& colours = Colours();
     const std::pair<int, COLORREF> calendar[] = {
-        {MCSC_BACKGROUND, colours.field},        {MCSC_MONTHBK, colours.field},
-        {MCSC_TEXT, colours.fieldText},          {MCSC_TITLEBK, colours.selection},
-        {MCSC_TITLETEXT, colours.selectionText}, {MCSC_TRAILINGTEXT, colours.grayText}};
+        {MCSC_BACKGROUND, colours.field},      {MCSC_MONTHBK, colours.field},
+        {MCSC_TEXT, colours.fieldText},        {MCSC_TITLEBK, colours.heading},
+        {MCSC_TITLETEXT, colours.headingText}, {MCSC_TRAILINGTEXT, colours.grayText}};
     for (const auto& [part, colour] : calendar) SendMessageW(Hwnd(), DTM_SETMCCOLOR, part, colour);
     if (HWND spin = FindWindowExW(Hwnd(), nullptr, UPDOWN_CLASSW, nullptr)) {
       InvalidateRect(spin, nullptr, TRUE);

@@ -271,7 +271,8 @@ void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
 
 void FormWindow::SetStyle(ui::Style style) {
   style_ = style;
-  ApplyStyle();
+  // A window that keeps the system's look is left exactly as the system made it.
+  if (palette_.Style() != EffectiveStyle()) ApplyStyle();
 }
 
 ui::Style FormWindow::EffectiveStyle() const {

@@ -24,6 +24,8 @@ struct PaletteColours {
   COLORREF selection;      // selected rows and menu items
   COLORREF selectionText;
   COLORREF link;
+  COLORREF heading;  // a calendar's title strip, and the names of its days
+  COLORREF headingText;
   COLORREF menu;
   COLORREF tooltip;
   COLORREF tooltipText;
