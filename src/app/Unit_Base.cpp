@@ -14,7 +14,10 @@ constexpr const wchar_t* kBuildMarker = sizeof(void*) == 8 ? L"(64-bit)" : L"(32
 }  // namespace
 
 TForm1::TForm1(const platform::Services& services, ProcessState& state)
-    : ui::Form(nullptr, L"Form1", *services.forms), services_(services), state_(state) {
+    : ui::Form(nullptr, L"Form1", *services.forms),
+      services_(services),
+      state_(state),
+      theme_(*services.registry, *services.forms, *services.dispatcher) {
   CreateComponents();
   CreatePanels();
   ConnectEvents();
@@ -49,6 +52,7 @@ void TForm1::ConnectEvents() {
   OnDeviceChange = Guarded([this](ui::DeviceChange change) { WMDeviceChange(change); });
   OnMoving = Guarded([this](ui::Rect& proposed) { WMMoving(proposed); });
   OnMouseMove = Guarded([this](ui::Point) { FormMouseMove(); });
+  OnSettingChange = Guarded([this](const std::wstring&) { WMWininiChange(); });
   OnShortcut = [this](ui::KeyStroke stroke) {
     bool taken = false;
     ui::Guard([&] { taken = FormShortcut(stroke); });
@@ -72,9 +76,9 @@ void TForm1::ConnectEvents() {
   Button_DateTime->OnClick = Guarded([this] { Button_DateTimeClick(); });
   CurrentDateTime->OnClick = Guarded([this] { CurrentDateTimeClick(); });
   SpeedButton_GeneralMenu->OnClick = Guarded([this] { SpeedButton_GeneralMenuClick(); });
-  for (ui::MenuItem* theme : {ThemeAuto, ThemeLight, ThemeDark}) {
-    theme->OnClick = Guarded([this, theme] { ThemeItemClick(*theme); });
-  }
+  ThemeAuto->OnClick = Guarded([this] { ThemeAutoClick(); });
+  ThemeLight->OnClick = Guarded([this] { ThemeLightClick(); });
+  ThemeDark->OnClick = Guarded([this] { ThemeDarkClick(); });
   IconSmallMenu->OnClick = Guarded([this] { IconSmallMenuClick(); });
   IconBigMenu->OnClick = Guarded([this] { IconBigMenuClick(); });
   RefreshListMenu->OnClick = Guarded([this] { RefreshListMenuClick(); });

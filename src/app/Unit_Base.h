@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ProcessState.h"
+#include "appearance/ThemeChoice.h"
 #include "browser/FolderBrowser.h"
 #include "editor/EditorPanel.h"
 #include "platform/Platform.h"
@@ -53,9 +54,13 @@ class TForm1 : public ui::Form {
   void IconBigMenuClick();
   void CheckUpdateMenuClick();
   void AboutMenuClick();
-  // A theme item was clicked: it alone keeps its mark.
-  void ThemeItemClick(ui::MenuItem& item);
+  // The theme items: each keeps its mark alone and applies its style.
+  void ThemeAutoClick();
+  void ThemeLightClick();
+  void ThemeDarkClick();
   void UnCheckTheme();
+  // A system setting changed: the style follows the system when the stored choice says so.
+  void WMWininiChange();
   void SetSystemIconSize(ui::ListView* listView, bool large) {
     browser_->SetSystemIconSize(listView, large);
   }
@@ -183,9 +188,12 @@ class TForm1 : public ui::Form {
   void CreateGeneralMenu();
   void CreatePanels();
   void ConnectEvents();
+  // Releases the menu button and leaves the mark on `item` alone.
+  void MarkTheme(ui::MenuItem& item);
 
   platform::Services services_;
   ProcessState& state_;
+  ThemeChoice theme_;
   std::unique_ptr<FolderBrowser> browser_;
   std::unique_ptr<EditorPanel> editor_;
   ui::Form* aboutWindow_ = nullptr;

@@ -57,16 +57,6 @@ void TForm1::AboutMenuClick() {
   if (aboutWindow_ != nullptr) aboutWindow_->ShowModal();
 }
 
-void TForm1::ThemeItemClick(ui::MenuItem& item) {
-  ReleaseMenuButton();
-  UnCheckTheme();
-  item.checked = true;
-}
-
-void TForm1::UnCheckTheme() {
-  for (ui::MenuItem* item : ThemeMenu->Items()) item->checked = false;
-}
-
 void TForm1::WMMoving(ui::Rect& proposed) {
   const ui::Rect area = Host().WorkArea(proposed);
   if (area.width > 0 && area.height > 0) proposed = ui::KeptInWorkArea(proposed, area);

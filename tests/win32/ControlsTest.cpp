@@ -426,6 +426,114 @@ TEST_F(ControlsWindow, PopupMenusShowTheModelsItems) {
   EXPECT_EQ(deepClicks, 0) << "a dismissed menu clicks nothing";
 }
 
+struct StyleCase {
+  const char* what;
+  ui::Style style;
+  const wchar_t* shot;
+};
+
+class StyledControls : public ControlsWindow, public testing::WithParamInterface<StyleCase> {
+ protected:
+  // Dark is dark and light is light, and something on it stands apart: a caption, a frame,
+  // a mark. Text of the surface's own lightness would stand apart from nothing.
+  static void ExpectInStyle(ui::Style style, const RECT& place, const std::string& what) {
+    ExpectInStyle(style, window_test::LightnessOf(place), what);
+  }
+  static void ExpectInStyle(ui::Style style, const window_test::Lightness& seen,
+                            const std::string& what) {
+    if (style == ui::Style::Dark) {
+      EXPECT_LT(seen.mean, 96) << what << " is not dark";
+    } else {
+      EXPECT_GT(seen.mean, 160) << what << " is not light";
+    }
+    EXPECT_GE(seen.lightest - seen.darkest, 100) << what << " shows nothing that stands out";
+  }
+};
+
+TEST_P(StyledControls, EveryKindOfControlTakesTheStyle) {
+  const StyleCase& c = GetParam();
+  form->Status->SetPanelText(0, L"4 элемента");
+  host.SetStyle(ui::Style::Dark);  // from another style, so that every control changes
+  host.SetStyle(c.style);
+  window_test::LetWindowsRun();
+
+  for (const ui::Component* component : form->Components()) {
+    const auto* control = dynamic_cast<const ui::Control*>(component);
+    if (control == nullptr) continue;
+    RECT place;
+    ASSERT_TRUE(GetWindowRect(WindowOf(*control), &place));
+    ExpectInStyle(c.style, place, testing::PrintToString(control->Name()));
+  }
+  RECT client;
+  GetClientRect(frame, &client);
+  MapWindowPoints(frame, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  ExpectInStyle(c.style, client, "the form");
+  window_test::ExpectDrawn(window_test::SaveScreenshot(frame, c.shot));
+
+  // The combo box's list (as many drives as a machine has; the chosen one is in the system's
+  // highlight) and the date picker's calendar, dropped down.
+  for (const wchar_t* drive : {L"D:\\ [Data]", L"E:\\ [Backup]", L"F:\\ [USB]"}) {
+    form->Choice->AddItem(drive);
+  }
+  HWND combo = Named(L"Choice");
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  window_test::LetWindowsRun();
+  COMBOBOXINFO combos = {};
+  combos.cbSize = sizeof combos;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &combos));
+  RECT dropped;
+  ASSERT_TRUE(GetWindowRect(combos.hwndList, &dropped));
+  ExpectInStyle(c.style, dropped, "the combo box's list");
+  window_test::ExpectDrawn(
+      window_test::SaveScreenshot(combos.hwndList, std::wstring(L"combo-list-") + c.shot));
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+
+  HWND picker = Named(L"Date");
+  RECT field;
+  GetClientRect(picker, &field);
+  const LPARAM button = MAKELPARAM(field.right - 5, field.bottom / 2);
+  SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, button);
+  SendMessageW(picker, WM_LBUTTONUP, 0, button);
+  window_test::LetWindowsRun();
+  HWND calendar = reinterpret_cast<HWND>(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
+  ASSERT_NE(calendar, nullptr) << "the calendar did not drop down";
+  RECT month;
+  GetWindowRect(calendar, &month);
+  ExpectInStyle(c.style, month, "the calendar");
+  window_test::ExpectDrawn(
+      window_test::SaveScreenshot(calendar, std::wstring(L"calendar-") + c.shot));
+  SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
+  window_test::LetWindowsRun();
+
+  // A popup menu, drawn while it is open.
+  form->Create<ui::MenuItem>(L"Checked", *form->Menu, L"Отмечено").checked = true;
+  form->Create<ui::MenuItem>(L"Line", *form->Menu, L"-");
+  form->Create<ui::MenuItem>(L"Key", *form->Menu, L"Обновить").shortcutText = L"F5";
+  auto& sub = form->Create<ui::MenuItem>(L"Sub", *form->Menu, L"Вложенное");
+  form->Create<ui::MenuItem>(L"Deep", sub, L"Глубоко");
+  RECT menuPlace = {};
+  window_test::Lightness menuSeen;
+  {
+    const window_test::MenuWatcher watcher(
+        [&](HWND menu, HMENU) {
+          Sleep(100);  // painted
+          GetWindowRect(menu, &menuPlace);
+          InflateRect(&menuPlace, -3, -3);  // the frame is the system's
+          menuSeen = window_test::LightnessOf(menuPlace);
+        },
+        {VK_ESCAPE});
+    form->Menu->Popup({200, 200});
+  }
+  ASSERT_GT(menuPlace.right, menuPlace.left) << "the menu opened";
+  ExpectInStyle(c.style, menuSeen, "the popup menu");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, StyledControls,
+    testing::Values(StyleCase{"light", ui::Style::Light, L"controls-light.bmp"},
+                    StyleCase{"dark", ui::Style::Dark, L"controls-dark.bmp"}),
+    [](const testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.what); });
+
 TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
   platform::win32::Win32Dispatcher dispatcher;
   const DWORD ui = GetCurrentThreadId();

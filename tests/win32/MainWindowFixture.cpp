@@ -31,6 +31,18 @@ void ShownMainWindow::Open(Content content) {
   Pump();
 }
 
+void ShownMainWindow::OpenOverSampleRows() {
+  constexpr platform::FileTime kWinterMorning = 133808857200000000;  // 2025-01-09 08:42 UTC
+  fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
+  fake.files.AddFolder(L"C:\\");
+  fake.files.AddFolder(L"C:\\Documents", kWinterMorning);
+  fake.files.AddFolder(L"C:\\Фотографии", kWinterMorning);
+  fake.files.AddFile(L"C:\\readme.txt", 2048, kWinterMorning);
+  fake.files.AddFile(L"C:\\setup.exe", 734003, kWinterMorning);
+  fake.files.AddFile(L"C:\\notes.ini", 500, kWinterMorning);
+  Open(Content::Faked);
+}
+
 HWND ShownMainWindow::Named(const wchar_t* name) const {
   auto* control = form->Find<ui::Control>(name);
   return control != nullptr ? WindowOf(*control) : nullptr;

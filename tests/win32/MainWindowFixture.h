@@ -25,6 +25,8 @@ class ShownMainWindow : public testing::Test {
 
   // Makes the window and shows it.
   void Open(Content content);
+  // Opens it over a faked drive C: with two folders and three files.
+  void OpenOverSampleRows();
 
   [[nodiscard]] HWND Named(const wchar_t* name) const;
   [[nodiscard]] int Dpi() const { return window_test::DpiOf(frame); }

@@ -24,8 +24,6 @@ using window_test::PlaceOf;
 using window_test::Show;
 using window_test::TextOf;
 
-constexpr platform::FileTime kWinterMorning = 133808857200000000;  // 2025-01-09 08:42 UTC
-
 ui::Size ClientSizeOf(HWND window) {
   RECT r;
   GetClientRect(window, &r);
@@ -41,16 +39,7 @@ LOGFONTW FontOf(HWND window) {
 // Over faked content: the same rows on every machine.
 class MainWindow : public ShownMainWindow {
  protected:
-  void SetUp() override {
-    fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
-    fake.files.AddFolder(L"C:\\");
-    fake.files.AddFolder(L"C:\\Documents", kWinterMorning);
-    fake.files.AddFolder(L"C:\\Фотографии", kWinterMorning);
-    fake.files.AddFile(L"C:\\readme.txt", 2048, kWinterMorning);
-    fake.files.AddFile(L"C:\\setup.exe", 734003, kWinterMorning);
-    fake.files.AddFile(L"C:\\notes.ini", 500, kWinterMorning);
-    Open(Content::Faked);
-  }
+  void SetUp() override { OpenOverSampleRows(); }
 };
 
 // The window class that shows a control of `kind`.

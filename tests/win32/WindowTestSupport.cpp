@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -92,32 +95,55 @@ int CountColours(const std::vector<BYTE>& pixels, int width, int height, int str
 
 }  // namespace
 
+namespace {
+
+// What the screen shows of a rectangle, as rows of pixels of `bitCount` bits, each row a
+// whole number of words; the last row first when `bottomUp`.
+struct Captured {
+  BITMAPINFOHEADER info = {};
+  std::vector<BYTE> pixels;
+};
+
+std::optional<Captured> Capture(const RECT& screen, WORD bitCount, bool bottomUp) {
+  const int width = screen.right - screen.left;
+  const int height = screen.bottom - screen.top;
+  if (width <= 0 || height <= 0) return std::nullopt;
+  const WindowDc desktop(nullptr);
+  UniqueDc memory(CreateCompatibleDC(desktop.Get()));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(desktop.Get(), width, height));
+  if (memory == nullptr || bitmap == nullptr) return std::nullopt;
+  HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+  BitBlt(memory.get(), 0, 0, width, height, desktop.Get(), screen.left, screen.top, SRCCOPY);
+  SelectObject(memory.get(), previous);
+  Captured captured;
+  BITMAPINFOHEADER& info = captured.info;
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = bottomUp ? height : -height;
+  info.biPlanes = 1;
+  info.biBitCount = bitCount;
+  info.biCompression = BI_RGB;
+  const int stride = (width * bitCount / 8 + 3) & ~3;
+  captured.pixels.resize(static_cast<size_t>(stride) * height);
+  if (GetDIBits(memory.get(), bitmap.get(), 0, height, captured.pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+    return std::nullopt;
+  }
+  return captured;
+}
+
+}  // namespace
+
 Screenshot SaveScreenshot(HWND window, const std::wstring& name) {
   RECT r;
   if (!GetWindowRect(window, &r)) return {};
+  const std::optional<Captured> captured = Capture(r, 24, true);
+  if (!captured) return {};
+  const BITMAPINFOHEADER& info = captured->info;
+  const std::vector<BYTE>& pixels = captured->pixels;
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
-  const WindowDc screen(nullptr);
-  UniqueDc memory(CreateCompatibleDC(screen.Get()));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-  if (memory == nullptr || bitmap == nullptr) return {};
-  HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-  BitBlt(memory.get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
-  SelectObject(memory.get(), previous);
-
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
   const int stride = (width * 3 + 3) & ~3;
-  std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
-  if (GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
-    return {};
-  }
   BITMAPFILEHEADER file = {};
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof file + sizeof info;
@@ -132,6 +158,26 @@ Screenshot SaveScreenshot(HWND window, const std::wstring& name) {
   out.close();
   if (!out) return {};
   return {path, CountColours(pixels, width, height, stride)};
+}
+
+Lightness LightnessOf(const RECT& screen) {
+  const std::optional<Captured> captured = Capture(screen, 32, false);
+  if (!captured) return {};
+  std::vector<DWORD> pixels(captured->pixels.size() / sizeof(DWORD));
+  std::memcpy(pixels.data(), captured->pixels.data(), pixels.size() * sizeof(DWORD));
+  Lightness result;
+  long long sum = 0;
+  for (DWORD p : pixels) {
+    const int r = static_cast<int>((p >> 16) & 0xFF);
+    const int g = static_cast<int>((p >> 8) & 0xFF);
+    const int b = static_cast<int>(p & 0xFF);
+    const int lightness = (std::max({r, g, b}) + std::min({r, g, b})) / 2;
+    sum += lightness;
+    result.darkest = std::min(result.darkest, lightness);
+    result.lightest = std::max(result.lightest, lightness);
+  }
+  result.mean = static_cast<int>(sum / static_cast<long long>(pixels.size()));
+  return result;
 }
 
 MenuWatcher::MenuWatcher(std::function<void(HWND, HMENU)> look, std::vector<WPARAM> keys)

@@ -46,6 +46,15 @@ struct Screenshot {
 // folder beside the test program, for a person to look at.
 Screenshot SaveScreenshot(HWND window, const std::wstring& name);
 
+// How light what the screen shows of a rectangle (device pixels) is: the mean lightness of
+// its pixels and the darkest and lightest of them, each 0..255.
+struct Lightness {
+  int mean = -1;
+  int darkest = 255;
+  int lightest = 0;
+};
+Lightness LightnessOf(const RECT& screen);
+
 // Checks that a screenshot was written and shows a drawn window, not one flat colour.
 void ExpectDrawn(const Screenshot& shot);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cwctype>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -106,9 +107,12 @@ class FakeRegistry : public Registry {
  public:
   std::optional<std::uint32_t> ReadDword(RegistryRoot root, const std::wstring& key,
                                          const std::wstring& value) override {
-    auto it = dwords.find({root, key + L"\\" + value});
-    if (it == dwords.end()) return std::nullopt;
-    return it->second;
+    std::optional<std::uint32_t> answer;
+    if (auto it = dwords.find({root, key + L"\\" + value}); it != dwords.end()) {
+      answer = it->second;
+    }
+    if (afterDwordRead) afterDwordRead();
+    return answer;
   }
   std::optional<std::wstring> ReadString(RegistryRoot root, const std::wstring& key,
                                          const std::wstring& value) override {
@@ -124,6 +128,8 @@ class FakeRegistry : public Registry {
   }
   std::map<std::pair<RegistryRoot, std::wstring>, std::uint32_t> dwords;
   std::map<std::pair<RegistryRoot, std::wstring>, std::wstring> strings;
+  // Runs after every number read: lets a test change the registry between two questions.
+  std::function<void()> afterDwordRead;
 };
 
 class FakeDialogs : public Dialogs {
@@ -186,6 +192,7 @@ class FakeFormHost : public ui::FormHost {
     return found != screenBounds.end() ? found->second : ui::Rect{};
   }
   ui::Rect WorkArea(const ui::Rect& /*window*/) override { return workArea; }
+  void SetStyle(ui::Style style) override { styles.push_back(style); }
 
   struct Popup {
     const ui::PopupMenu* menu;
@@ -197,6 +204,8 @@ class FakeFormHost : public ui::FormHost {
   std::vector<ui::Form*> ran;
   std::vector<ui::Form*> shownModal;
   std::vector<Popup> popups;
+  // Every style set, in order.
+  std::vector<ui::Style> styles;
   int menusEnded = 0;
   std::map<const ui::Control*, ui::Rect> screenBounds;
   ui::Rect workArea{0, 0, 1920, 1040};

@@ -6,6 +6,7 @@
 
 #include "platform/ui/Control.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/Style.h"
 
 namespace ui {
 
@@ -35,6 +36,8 @@ class FormHost {
   virtual Rect WorkArea(const Rect& /*window*/) { return {}; }
   // The form that Run is running (the application's main window), or null.
   [[nodiscard]] virtual const Form* MainForm() const { return nullptr; }
+  // The look of all forms, those shown now and those shown later.
+  virtual void SetStyle(Style /*style*/) {}
 };
 
 // What a device broadcast tells a top-level window.

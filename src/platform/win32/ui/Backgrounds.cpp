@@ -6,15 +6,13 @@
 
 namespace platform::win32 {
 
-void PaintParentBackground(HWND window, HDC dc) {
+void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback) {
   RECT client;
   GetClientRect(window, &client);
-  if (FAILED(DrawThemeParentBackground(window, dc, &client))) {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  }
+  if (FAILED(DrawThemeParentBackground(window, dc, &client))) FillRect(dc, &client, fallback);
 }
 
-HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc) {
+HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc, HBRUSH fallback) {
   SetBkMode(dc, TRANSPARENT);
   if (brush_ != nullptr) return brush_.get();
   RECT client;
@@ -22,14 +20,14 @@ HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc) {
   UniqueDc memory(CreateCompatibleDC(dc));
   UniqueBitmap bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
                                              std::max<LONG>(client.bottom, 1)));
-  if (memory == nullptr || bitmap == nullptr) return GetSysColorBrush(COLOR_BTNFACE);
+  if (memory == nullptr || bitmap == nullptr) return fallback;
   {
     const Selected selected(memory.get(), bitmap.get());
-    PaintParentBackground(control, memory.get());
+    PaintParentBackground(control, memory.get(), fallback);
   }
   brush_.reset(CreatePatternBrush(bitmap.get()));
   bitmap_ = std::move(bitmap);
-  return brush_ != nullptr ? brush_.get() : GetSysColorBrush(COLOR_BTNFACE);
+  return brush_ != nullptr ? brush_.get() : fallback;
 }
 
 }  // namespace platform::win32

@@ -7,14 +7,15 @@
 
 namespace platform::win32 {
 
-// Paints what the parent shows behind `window` (a styled panel, a group box) into `dc`.
-void PaintParentBackground(HWND window, HDC dc);
+// Paints what the parent shows behind `window` (a styled panel, a group box) into `dc`;
+// `fallback` fills it where the parent cannot tell.
+void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback);
 
 // The answer to a control's WM_CTLCOLOR* message: a brush with what its parent shows behind
 // it, so that its text and box stand on the panel's own surface.
 class ParentBackgroundBrush {
  public:
-  HBRUSH Get(HWND control, HDC dc);
+  HBRUSH Get(HWND control, HDC dc, HBRUSH fallback);
   // The control moved or the parent changed: the next answer is painted again.
   void Reset() {
     brush_.reset();
@@ -35,7 +36,12 @@ class SurfacePeer : public WindowPeer {
     WindowPeer::Place(rect);
   }
   std::optional<LRESULT> ColorMessage(UINT /*message*/, HDC dc) override {
-    return reinterpret_cast<LRESULT>(background_.Get(Hwnd(), dc));
+    if (Colours().Styled()) SetTextColor(dc, Colours().text);
+    return reinterpret_cast<LRESULT>(background_.Get(Hwnd(), dc, Colours().WindowBrush()));
+  }
+  void StyleChanged() override {
+    background_.Reset();
+    WindowPeer::StyleChanged();
   }
 
  private:

@@ -4,6 +4,7 @@
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/ButtonPictures.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
 
 namespace platform::win32 {
 
@@ -19,6 +20,15 @@ class ButtonPeer : public SurfacePeer {
     if (code != BN_CLICKED) return std::nullopt;
     button_.Click();
     return 0;
+  }
+
+  // In the program's styles the face is the palette's.
+  std::optional<LRESULT> Notify(NMHDR& header) override {
+    return PaintStyled(header, Colours(), [this](HDC dc, const RECT& client, DrawnState state) {
+      const Selected font(dc, Font());
+      DrawButton(dc, client, Colours(), state, button_.Caption(),
+                 HasPicture() ? picture_.get() : nullptr, Dpi());
+    });
   }
 
  protected:

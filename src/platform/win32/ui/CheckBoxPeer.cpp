@@ -1,6 +1,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
 
 namespace platform::win32 {
 
@@ -17,6 +18,17 @@ class CheckBoxPeer : public SurfacePeer {
     if (code != BN_CLICKED) return std::nullopt;
     box_.UserToggle(SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED);
     return 0;
+  }
+
+  // In the program's styles box and caption are the palette's: the system's box would keep
+  // its own text colour.
+  std::optional<LRESULT> Notify(NMHDR& header) override {
+    return PaintStyled(header, Colours(), [this](HDC dc, const RECT& client, DrawnState state) {
+      PaintParentBackground(Hwnd(), dc, Colours().WindowBrush());
+      const Selected font(dc, Font());
+      const bool checked = SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      DrawCheckBox(dc, client, Colours(), state, checked, box_.Caption(), Dpi());
+    });
   }
 
  protected:

@@ -8,6 +8,8 @@
 #include "platform/ui/Layout.h"
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
+#include "platform/win32/ui/SystemDarkMode.h"
 
 namespace platform::win32 {
 
@@ -41,6 +43,24 @@ class ComboBoxPeer : public WindowPeer {
   void DpiChanged() override {
     WindowPeer::DpiChanged();
     fieldHeight_ = -1;
+  }
+
+  // In the program's styles the field and its list are the palette's.
+  std::optional<LRESULT> ColorMessage(UINT /*message*/, HDC dc) override {
+    if (!Colours().Styled()) return std::nullopt;
+    SetTextColor(dc, Colours().fieldText);
+    SetBkColor(dc, Colours().field);
+    return reinterpret_cast<LRESULT>(Colours().FieldBrush());
+  }
+
+  void StyleChanged() override {
+    system_dark_mode::StyleControl(Hwnd(), Colours().Style(), L"CFD");
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(Hwnd(), &info)) {
+      system_dark_mode::StyleControl(info.hwndList, Colours().Style(), L"Explorer");
+    }
+    InvalidateRect(Hwnd(), nullptr, TRUE);
   }
 
   std::optional<LRESULT> Command(WORD code) override {
@@ -103,10 +123,39 @@ class ComboBoxPeer : public WindowPeer {
       if (auto keyed = Keys(message, wParam)) return keyed;
     }
     if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) Hover(Hwnd(), message);
+    // The edit field and the dropped list ask the combo box for their colours.
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+      if (auto answer = ColorMessage(message, reinterpret_cast<HDC>(wParam))) return answer;
+    }
+    if (message == WM_PAINT && Colours().Styled()) {
+      return PaintMessage(message, wParam, [this](HDC dc) {
+        DefSubclassProc(Hwnd(), WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        PaintFrameAndButton(dc);
+      });
+    }
     return WindowPeer::OwnMessage(message, wParam, lParam);
   }
 
  private:
+  // The system draws the frame and the drop-down button in its own colours: the palette's
+  // go over them, around the field that shows the text.
+  void PaintFrameAndButton(HDC dc) const {
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(Hwnd(), &info)) return;
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const int saved = SaveDC(dc);
+    RECT field = info.rcItem;
+    InflateRect(&field, -1, -1);
+    ExcludeClipRect(dc, field.left, field.top, field.right, field.bottom);
+    FillRect(dc, &client, Colours().FieldBrush());
+    RestoreDC(dc, saved);
+    DrawFrame(dc, client, Colours());
+    const bool enabled = IsWindowEnabled(Hwnd()) != FALSE;
+    DrawChevron(dc, info.rcButton, enabled ? Colours().fieldText : Colours().grayText, Dpi(), true);
+  }
+
   [[nodiscard]] int FieldHeight() const {
     RECT field;
     GetWindowRect(Hwnd(), &field);

@@ -1,9 +1,15 @@
+#include <windows.h>
+
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Menu.h"
 #include "platform/win32/SystemTime.h"
+#include "platform/win32/ui/DarkenedPainting.h"
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/PopupMenus.h"
@@ -30,6 +36,11 @@ class DateTimePickerPeer : public WindowPeer {
       : WindowPeer(control, form), picker_(static_cast<ui::DateTimePicker&>(control)) {}
 
   std::optional<LRESULT> Notify(NMHDR& header) override {
+    if (header.code == DTN_DROPDOWN && Colours().Styled()) {
+      // A calendar in the system's look keeps its own colours: without it, it takes ours.
+      SetWindowTheme(reinterpret_cast<HWND>(SendMessageW(Hwnd(), DTM_GETMONTHCAL, 0, 0)), L"", L"");
+      return std::nullopt;
+    }
     if (header.code != DTN_DATETIMECHANGE || pushing_) return std::nullopt;
     const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
     if (change.dwFlags == GDT_VALID) picker_.UserChange(FromSystemTime(change.st));
@@ -55,7 +66,23 @@ class DateTimePickerPeer : public WindowPeer {
     return {DATETIMEPICK_CLASSW, style | WS_TABSTOP};
   }
 
+  void StyleChanged() override {
+    WindowPeer::StyleChanged();
+    const Palette& colours = Colours();
+    const std::pair<int, COLORREF> calendar[] = {
+        {MCSC_BACKGROUND, colours.field},      {MCSC_MONTHBK, colours.field},
+        {MCSC_TEXT, colours.fieldText},        {MCSC_TITLEBK, colours.heading},
+        {MCSC_TITLETEXT, colours.headingText}, {MCSC_TRAILINGTEXT, colours.grayText}};
+    for (const auto& [part, colour] : calendar) SendMessageW(Hwnd(), DTM_SETMCCOLOR, part, colour);
+    if (HWND spin = FindWindowExW(Hwnd(), nullptr, UPDOWN_CLASSW, nullptr)) {
+      InvalidateRect(spin, nullptr, TRUE);
+    }
+  }
+
   void Created() override {
+    // Field and spin buttons have no dark look of their own.
+    PaintDarkenedInDarkStyle(Hwnd(), Form());
+    PaintDarkenedInDarkStyle(FindWindowExW(Hwnd(), nullptr, UPDOWN_CLASSW, nullptr), Form());
     const std::wstring format = PickerFormat(picker_.GetPickerKind(), picker_.Format());
     SendMessageW(Hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
   }

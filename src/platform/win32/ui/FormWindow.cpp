@@ -9,7 +9,9 @@
 #include "platform/ui/Layout.h"
 #include "platform/win32/ui/Dpi.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/PopupMenus.h"
 #include "platform/win32/ui/Routing.h"
+#include "platform/win32/ui/SystemDarkMode.h"
 
 namespace platform::win32 {
 
@@ -275,6 +277,26 @@ void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
   Relayout();
 }
 
+void FormWindow::SetStyle(ui::Style style) {
+  style_ = style;
+  // A window that keeps the system's look is left exactly as the system made it.
+  if (palette_.Style() != EffectiveStyle()) ApplyStyle();
+}
+
+ui::Style FormWindow::EffectiveStyle() const {
+  return system_dark_mode::HighContrast() ? ui::Style::None : style_;
+}
+
+void FormWindow::ApplyStyle() {
+  HWND window = hwnd_.get();
+  if (window == nullptr) return;
+  palette_ = Palette(EffectiveStyle());
+  system_dark_mode::StyleTitleBar(window, palette_.Style());
+  tips_.Restyle(palette_);
+  for (auto& peer : peers_) peer->StyleChanged();
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void FormWindow::RestoreFocus() {
   HWND window = hwnd_.get();
   HWND target = lastFocus_;
@@ -314,6 +336,32 @@ std::optional<LRESULT> FormWindow::Own(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd_.get(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, palette_.WindowBrush());
+      return 1;
+    }
+    case WM_SETTINGCHANGE:
+      // High contrast may have come or gone.
+      if (palette_.Style() != EffectiveStyle()) ApplyStyle();
+      return std::nullopt;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      ApplyStyle();
+      return std::nullopt;
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item.CtlType != ODT_MENU) return std::nullopt;
+      MeasureMenuItem(item, hwnd_.get(), FontFor(form_), dpi_);
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlType != ODT_MENU) return std::nullopt;
+      DrawMenuItem(item, palette_, FontFor(form_), dpi_);
+      return TRUE;
+    }
     default:
       return std::nullopt;
   }

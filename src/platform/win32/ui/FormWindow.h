@@ -9,6 +9,7 @@
 #include "platform/ui/Layout.h"
 #include "platform/win32/ui/Fonts.h"
 #include "platform/win32/ui/Handles.h"
+#include "platform/win32/ui/Palette.h"
 #include "platform/win32/ui/Tooltips.h"
 #include "platform/win32/ui/WindowPeer.h"
 
@@ -44,6 +45,11 @@ class FormWindow : public ui::Peer {
 
   void Update(ui::Aspect aspect) override;
 
+  // The style the program asks for; high contrast shows the system's colours instead.
+  void SetStyle(ui::Style style);
+  // The colours in force.
+  [[nodiscard]] const Palette& Colours() const { return palette_; }
+
   // The form window that holds `window`, or null.
   static FormWindow* Of(HWND window);
 
@@ -61,12 +67,18 @@ class FormWindow : public ui::Peer {
   [[nodiscard]] ui::Size BoundedByMinimum(ui::Size size) const;
   void ChangeDpi(int dpi, const RECT* suggested);
   void RestoreFocus();
+  // The style asked for, unless high contrast is on.
+  [[nodiscard]] ui::Style EffectiveStyle() const;
+  // Gives the window and every control the colours of the style in force.
+  void ApplyStyle();
 
   ui::Form& form_;
   UniqueWindow hwnd_;
   std::vector<std::unique_ptr<WindowPeer>> peers_;
   FontCache fonts_;
   Tooltips tips_;
+  ui::Style style_ = ui::Style::None;
+  Palette palette_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool alive_ = true;
   bool open_ = false;

@@ -7,6 +7,7 @@
 #include "platform/ui/Layout.h"
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
 
 namespace platform::win32 {
 
@@ -35,7 +36,7 @@ class GroupBoxPeer : public SurfacePeer {
     switch (message) {
       case WM_ERASEBKGND:
         // The panel shows through everywhere but the frame and the caption.
-        PaintParentBackground(Hwnd(), reinterpret_cast<HDC>(wParam));
+        PaintParentBackground(Hwnd(), reinterpret_cast<HDC>(wParam), Colours().WindowBrush());
         return 1;
       case WM_PAINT:
       case WM_PRINTCLIENT:
@@ -69,8 +70,10 @@ class GroupBoxPeer : public SurfacePeer {
     if (!caption.empty()) {
       ExcludeClipRect(dc, text.left - 2, text.top, text.right + 2, text.bottom);
     }
-    HTHEME theme = OpenThemeData(Hwnd(), L"BUTTON");
-    if (theme != nullptr) {
+    HTHEME theme = Colours().Styled() ? nullptr : OpenThemeData(Hwnd(), L"BUTTON");
+    if (Colours().Styled()) {
+      DrawFrame(dc, frame, Colours());
+    } else if (theme != nullptr) {
       DrawThemeBackground(theme, dc, BP_GROUPBOX, enabled ? GBS_NORMAL : GBS_DISABLED, &frame,
                           nullptr);
       CloseThemeData(theme);
@@ -80,7 +83,7 @@ class GroupBoxPeer : public SurfacePeer {
     RestoreDC(dc, saved);
 
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    SetTextColor(dc, enabled ? Colours().text : Colours().grayText);
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_NOPREFIX);
   }
 

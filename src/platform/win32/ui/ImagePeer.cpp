@@ -51,7 +51,7 @@ class ImagePeer : public WindowPeer {
   // The icon as large as the window's shorter side, in the middle; the system picks the
   // picture of the icon that suits that size.
   void Paint(HDC dc) {
-    PaintParentBackground(Hwnd(), dc);
+    PaintParentBackground(Hwnd(), dc, Colours().WindowBrush());
     RECT client;
     GetClientRect(Hwnd(), &client);
     const int side = std::min(client.right, client.bottom);

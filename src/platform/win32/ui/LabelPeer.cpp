@@ -61,10 +61,11 @@ class LinkLabelPeer : public LabelPeer {
     return 0;
   }
   std::optional<LRESULT> ColorMessage(UINT message, HDC dc) override {
-    // Windows' link blue. The hot-track colour is that blue only in some colour schemes;
+    // The palette's link blue. The hot-track colour is that blue only in some colour schemes;
     // others (Wine's own) make it a light grey for menus.
-    SetTextColor(dc, RGB(0, 102, 204));
-    return LabelPeer::ColorMessage(message, dc);
+    const std::optional<LRESULT> brush = LabelPeer::ColorMessage(message, dc);
+    SetTextColor(dc, Colours().link);
+    return brush;
   }
 
  protected:

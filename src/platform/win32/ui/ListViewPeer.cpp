@@ -5,7 +5,10 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Layout.h"
 #include "platform/ui/ListView.h"
+#include "platform/win32/ui/DarkenedPainting.h"
+#include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/SystemDarkMode.h"
 
 namespace platform::win32 {
 
@@ -50,6 +53,8 @@ class ListViewPeer : public WindowPeer {
       case NM_RETURN:
         list_.UserReturn();
         return 0;
+      case NM_CUSTOMDRAW:
+        return DrawRow(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
       case LVN_COLUMNCLICK:
         list_.UserColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
         return 0;
@@ -68,6 +73,19 @@ class ListViewPeer : public WindowPeer {
   void Created() override {
     constexpr DWORD kExtended = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
     SendMessageW(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
+    // The header has no dark look of its own where the system lacks one.
+    PaintDarkenedInDarkStyle(ListView_GetHeader(Hwnd()), Form());
+  }
+
+  void StyleChanged() override {
+    const Palette& colours = Colours();
+    system_dark_mode::StyleControl(Hwnd(), colours.Style(), L"Explorer");
+    system_dark_mode::StyleControl(ListView_GetHeader(Hwnd()), colours.Style(), L"ItemsView");
+    ListView_SetBkColor(Hwnd(), colours.field);
+    ListView_SetTextBkColor(Hwnd(), colours.field);
+    ListView_SetTextColor(Hwnd(), colours.fieldText);
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+    InvalidateRect(ListView_GetHeader(Hwnd()), nullptr, TRUE);
   }
 
   void Mirror(ui::Aspect aspect) override {
@@ -121,6 +139,20 @@ class ListViewPeer : public WindowPeer {
       lstrcpynW(shown.pszText, text.c_str(), shown.cchTextMax);
     }
     if ((shown.mask & LVIF_IMAGE) != 0) shown.iImage = item.imageIndex;
+  }
+
+  // In the program's styles selected rows take the palette's selection, focused or not (the
+  // system shows a row selected in a list without focus in its light button colour).
+  std::optional<LRESULT> DrawRow(NMLVCUSTOMDRAW& draw) const {
+    if (!Colours().Styled()) return std::nullopt;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (ListView_GetItemState(Hwnd(), row, LVIS_SELECTED) == 0) return CDRF_DODEFAULT;
+    draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+    draw.clrText = Colours().selectionText;
+    draw.clrTextBk = Colours().selection;
+    return CDRF_NEWFONT;
   }
 
   void ItemChanged(const NMLISTVIEW& change) {

@@ -50,6 +50,7 @@ std::optional<LRESULT> RouteFromChild(HWND router, UINT message, WPARAM wParam, 
       break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_MENU) break;  // the form draws its menus
       WindowPeer* peer = LivePeer(item.hwndItem, router);
       if (peer != nullptr && peer->DrawItem(item)) return TRUE;
       break;

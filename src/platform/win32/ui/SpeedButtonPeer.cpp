@@ -19,15 +19,18 @@ class SpeedButtonPeer : public SurfacePeer {
 
   bool DrawItem(const DRAWITEMSTRUCT& item) override {
     RECT r = item.rcItem;
-    PaintParentBackground(Hwnd(), item.hDC);
-    if (pressed_ && hot_) {
+    const Palette& colours = Colours();
+    PaintParentBackground(Hwnd(), item.hDC, colours.WindowBrush());
+    if (colours.Styled() && hot_) {
+      FillColour(item.hDC, r, pressed_ ? colours.buttonPressed : colours.buttonHot);
+    } else if (pressed_ && hot_) {
       DrawEdge(item.hDC, &r, BDR_SUNKENOUTER, BF_RECT);
     } else if (hot_) {
       DrawEdge(item.hDC, &r, BDR_RAISEDINNER, BF_RECT);
     }
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    SetTextColor(item.hDC, enabled ? colours.text : colours.grayText);
     if (pressed_ && hot_) OffsetRect(&r, 1, 1);
     const Selected font(item.hDC, Font());
     DrawTextW(item.hDC, button_.Caption().c_str(), -1, &r,

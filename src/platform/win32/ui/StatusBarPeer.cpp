@@ -2,6 +2,8 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Layout.h"
+#include "platform/win32/ui/DarkenedPainting.h"
+#include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
 
 namespace platform::win32 {
@@ -18,6 +20,9 @@ class StatusBarPeer : public WindowPeer {
   [[nodiscard]] Native Describe() const override {
     return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER};
   }
+
+  // The bar has no dark look of its own.
+  void Created() override { PaintDarkenedInDarkStyle(Hwnd(), Form()); }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect != ui::Aspect::Panels) return;

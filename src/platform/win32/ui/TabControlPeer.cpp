@@ -5,6 +5,7 @@
 #include <vssym32.h>
 
 #include "platform/win32/ui/Peers.h"
+#include "platform/win32/ui/StyledDrawing.h"
 
 namespace platform::win32 {
 
@@ -38,8 +39,10 @@ class TabControlPeer : public WindowPeer {
   void PaintPane(HDC dc) const {
     RECT client;
     GetClientRect(Hwnd(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
+    FillRect(dc, &client, Colours().PanelBrush());
+    if (Colours().Styled()) {
+      DrawFrame(dc, client, Colours());
+    } else if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
       DrawThemeBackground(theme, dc, TABP_PANE, 0, &client, nullptr);
       CloseThemeData(theme);
     } else {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/ui/SystemDarkMode.h"
+
 namespace platform::win32 {
 
 void Tooltips::Create(HWND form) {
@@ -24,6 +26,17 @@ void Tooltips::Set(HWND control, const std::wstring& hint) {
   // harmless.
   SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!hint.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace platform::win32
+
+namespace platform::win32 {
+
+void Tooltips::Restyle(const Palette& palette) {
+  if (tooltip_ == nullptr) return;
+  system_dark_mode::StyleControl(tooltip_, palette.Style(), L"Explorer");
+  SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, palette.tooltip, 0);
+  SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, palette.tooltipText, 0);
 }
 
 }  // namespace platform::win32

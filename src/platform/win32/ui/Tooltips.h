@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/ui/Palette.h"
+
 namespace platform::win32 {
 
 // The one tooltip control of a form, showing the hints of its controls.
@@ -12,6 +14,8 @@ class Tooltips {
   void Create(HWND form);
   // Shows `hint` over `control`; an empty hint removes the tip.
   void Set(HWND control, const std::wstring& hint);
+  // The tips take the palette's colours.
+  void Restyle(const Palette& palette);
 
  private:
   // Owned by the form's window, which destroys it.

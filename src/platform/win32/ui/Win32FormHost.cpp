@@ -2,6 +2,7 @@
 
 #include "platform/win32/ui/MessagePump.h"
 #include "platform/win32/ui/PopupMenus.h"
+#include "platform/win32/ui/SystemDarkMode.h"
 
 namespace platform::win32 {
 
@@ -32,6 +33,7 @@ FormWindow* Win32FormHost::WindowFor(ui::Form& form, HWND owner) {
   if (window == nullptr) {
     window = std::make_unique<FormWindow>(form);
     window->Create(owner);
+    window->SetStyle(style_);
     if (first_ == nullptr) first_ = window->Hwnd();
   }
   return window->Hwnd() != nullptr ? window.get() : nullptr;
@@ -93,6 +95,12 @@ void Win32FormHost::TrackPopup(ui::PopupMenu& menu, ui::Point screen) {
 
 void Win32FormHost::EndMenu() {
   ::EndMenu();
+}
+
+void Win32FormHost::SetStyle(ui::Style style) {
+  style_ = style;
+  system_dark_mode::SetProgramStyle(system_dark_mode::HighContrast() ? ui::Style::None : style);
+  for (auto& [form, window] : windows_) window->SetStyle(style);
 }
 
 ui::Rect Win32FormHost::ScreenBounds(const ui::Control& control) {

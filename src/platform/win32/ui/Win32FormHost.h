@@ -29,6 +29,7 @@ class Win32FormHost : public ui::FormHost {
   ui::Rect ScreenBounds(const ui::Control& control) override;
   ui::Rect WorkArea(const ui::Rect& window) override;
   [[nodiscard]] const ui::Form* MainForm() const override { return main_; }
+  void SetStyle(ui::Style style) override;
 
  private:
   // The form's window, made (hidden) on first use.
@@ -39,6 +40,7 @@ class Win32FormHost : public ui::FormHost {
   std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
   HWND first_ = nullptr;
   const ui::Form* main_ = nullptr;
+  ui::Style style_ = ui::Style::None;
 };
 
 // The native window of a control or form that has been shown, or null.

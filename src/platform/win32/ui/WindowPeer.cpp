@@ -2,6 +2,7 @@
 
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Routing.h"
+#include "platform/win32/ui/SystemDarkMode.h"
 
 namespace platform::win32 {
 
@@ -89,6 +90,11 @@ void WindowPeer::DpiChanged() {
   Mirror(ui::Aspect::Panels);
 }
 
+void WindowPeer::StyleChanged() {
+  system_dark_mode::StyleControl(hwnd_, Colours().Style(), L"Explorer");
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void WindowPeer::Place(const ui::Rect& rect) {
   if (rect == placed_) return;
   placed_ = rect;
@@ -100,6 +106,10 @@ int WindowPeer::Dpi() const {
   return form_.Dpi();
 }
 
+const Palette& WindowPeer::Colours() const {
+  return form_.Colours();
+}
+
 HFONT WindowPeer::Font() const {
   return form_.FontFor(control_);
 }
@@ -109,8 +119,27 @@ void WindowPeer::RefreshFont() {
 }
 
 std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCPAINT && Colours().Styled() &&
+      (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) {
+    // The sunken edge is the system's light and dark greys: the palette's frame instead.
+    DefSubclassProc(hwnd_, message, wParam, lParam);
+    PaintClientEdge();
+    return 0;
+  }
   if (IsContainer()) return RouteFromChild(hwnd_, message, wParam, lParam);
   return std::nullopt;
+}
+
+void WindowPeer::PaintClientEdge() const {
+  HDC dc = GetWindowDC(hwnd_);
+  if (dc == nullptr) return;
+  RECT edge;
+  GetWindowRect(hwnd_, &edge);
+  OffsetRect(&edge, -edge.left, -edge.top);
+  FrameRect(dc, &edge, Colours().BorderBrush());
+  InflateRect(&edge, -1, -1);
+  FrameRect(dc, &edge, Colours().FieldBrush());
+  ReleaseDC(hwnd_, dc);
 }
 
 LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/ui/Control.h"
+#include "platform/win32/ui/Palette.h"
 
 namespace platform::win32 {
 
@@ -36,6 +37,9 @@ class WindowPeer : public ui::Peer {
   // The window's DPI changed: fonts, pictures and sizes are rebuilt.
   virtual void DpiChanged();
   void RefreshFont();
+  // The form's style changed: the window draws from the form's palette. By default it takes
+  // the system's dark look of its kind where the system has one.
+  virtual void StyleChanged();
   // Puts the window where the layout says (device pixels, relative to the parent).
   virtual void Place(const ui::Rect& rect);
 
@@ -65,6 +69,7 @@ class WindowPeer : public ui::Peer {
   virtual std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   [[nodiscard]] int Dpi() const;
   [[nodiscard]] HFONT Font() const;
+  [[nodiscard]] const Palette& Colours() const;
   // For a window that draws itself: answers WM_PAINT and WM_PRINTCLIENT with `paint`.
   template <class Paint>
   LRESULT PaintMessage(UINT message, WPARAM wParam, Paint paint) {
@@ -80,6 +85,7 @@ class WindowPeer : public ui::Peer {
   }
 
  private:
+  void PaintClientEdge() const;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data);
 
