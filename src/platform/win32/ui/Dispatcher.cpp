@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
+#include <utility>
 
 #include "platform/win32/Services.h"
 #include "platform/win32/ui/Handles.h"
@@ -12,6 +14,7 @@ namespace {
 
 constexpr wchar_t kReceiverClass[] = L"BrindlowDispatcher";
 constexpr UINT kRunWork = WM_APP + 1;
+constexpr UINT kRunPosted = WM_APP + 2;
 
 struct Call {
   const std::function<void()>* work;
@@ -19,6 +22,16 @@ struct Call {
 };
 
 LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kRunPosted) {
+    const std::unique_ptr<std::function<void()>> work(
+        reinterpret_cast<std::function<void()>*>(lParam));
+    try {
+      (*work)();
+    } catch (...) {
+      // Nothing crosses the window procedure.
+    }
+    return 0;
+  }
   if (message != kRunWork) return DefWindowProcW(window, message, wParam, lParam);
   auto& call = *reinterpret_cast<Call*>(lParam);
   try {
@@ -58,6 +71,14 @@ class Win32Dispatcher::Receiver {
     if (call.failure) std::rethrow_exception(call.failure);
   }
 
+  void Post(std::function<void()> work) {
+    auto posted = std::make_unique<std::function<void()>>(std::move(work));
+    if (window_ != nullptr &&
+        PostMessageW(window_.get(), kRunPosted, 0, reinterpret_cast<LPARAM>(posted.get()))) {
+      (void)posted.release();  // the receiver owns it now
+    }
+  }
+
  private:
   DWORD thread_;
   UniqueWindow window_;
@@ -74,6 +95,10 @@ void Win32Dispatcher::ProcessMessages() {
 
 void Win32Dispatcher::RunOnUiThread(const std::function<void()>& work) {
   receiver_->Run(work);
+}
+
+void Win32Dispatcher::Post(std::function<void()> work) {
+  receiver_->Post(std::move(work));
 }
 
 }  // namespace platform::win32

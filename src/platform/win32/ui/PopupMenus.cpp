@@ -1,5 +1,6 @@
 #include "platform/win32/ui/PopupMenus.h"
 
+#include <string>
 #include <vector>
 
 #include "platform/win32/ui/Handles.h"
@@ -10,17 +11,42 @@ namespace {
 
 void Fill(HMENU menu, const ui::MenuContainer& from, std::vector<const ui::MenuItem*>& chosen);
 
+std::wstring DoubledAmpersands(const std::wstring& text) {
+  std::wstring doubled;
+  for (const wchar_t c : text) {
+    doubled += c;
+    if (c == L'&') doubled += L'&';
+  }
+  return doubled;
+}
+
+// The caption as the menu shows it: what follows a run of tabs (or the shortcut) stands in the
+// second column, right of the widest caption.
+std::wstring MenuText(const ui::MenuItem& item) {
+  std::wstring first = item.Caption();
+  std::wstring second = item.shortcutText;
+  if (const std::size_t tab = first.find(L'\t'); tab != std::wstring::npos) {
+    const std::size_t rest = first.find_first_not_of(L'\t', tab);
+    if (rest != std::wstring::npos) second = first.substr(rest);
+    first.resize(tab);
+  }
+  if (item.literalAmpersands) {
+    first = DoubledAmpersands(first);
+    second = DoubledAmpersands(second);
+  }
+  return second.empty() ? first : first + L"\t" + second;
+}
+
 // Appends one item; `chosen` maps command ids to items.
 void Append(HMENU menu, const ui::MenuItem& item, std::vector<const ui::MenuItem*>& chosen) {
   MENUITEMINFOW info = {};
   info.cbSize = sizeof info;
-  std::wstring caption = item.Caption();
+  std::wstring caption = MenuText(item);
   UniqueMenu sub;
-  if (caption == L"-") {
+  if (item.Caption() == L"-") {
     info.fMask = MIIM_FTYPE;
     info.fType = MFT_SEPARATOR;
   } else {
-    if (!item.shortcutText.empty()) caption += L"\t" + item.shortcutText;
     chosen.push_back(&item);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
     info.fType = item.radioItem ? MFT_RADIOCHECK : MFT_STRING;
