@@ -8,6 +8,7 @@
 #include "app/ProcessState.h"
 #include "browser/FolderBrowser.h"
 #include "editor/EditorPanel.h"
+#include "i18n/LanguageMenu.h"
 #include "platform/Platform.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -39,11 +40,14 @@ class TForm1 : public ui::Form {
   void LoadNastr();
   void SaveNastr();
 
-  // The windows the general menu opens, made after this one.
-  void SetModalWindows(ui::Form* about, ui::Form* update) {
-    aboutWindow_ = about;
-    updateWindow_ = update;
-  }
+  // The windows the general menu opens, made after this one; translated with this one.
+  void SetModalWindows(ui::Form* about, ui::Form* update);
+
+  // Languages: the files tidied, the submenu built, every window translated.
+  void CleanTranslationsLikeGlobload() { language_->CleanTranslationsLikeGlobload(); }
+  void LoadLanguage() { language_->LoadLanguage(); }
+  void globLoad() { language_->globLoad(); }
+  void LanguageItemClick(const ui::MenuItem& entry) { language_->LanguageItemClick(entry); }
 
   // The general menu and the window's own behaviour.
   void SpeedButton_GeneralMenuClick();
@@ -188,6 +192,7 @@ class TForm1 : public ui::Form {
   ProcessState& state_;
   std::unique_ptr<FolderBrowser> browser_;
   std::unique_ptr<EditorPanel> editor_;
+  std::unique_ptr<i18n::LanguageMenu> language_;
   ui::Form* aboutWindow_ = nullptr;
   ui::Form* updateWindow_ = nullptr;
 };
