@@ -47,7 +47,6 @@ class TForm1 : public ui::Form {
   void CleanTranslationsLikeGlobload() { language_->CleanTranslationsLikeGlobload(); }
   void LoadLanguage() { language_->LoadLanguage(); }
   void globLoad() { language_->globLoad(); }
-  void LanguageItemClick(const ui::MenuItem& entry) { language_->LanguageItemClick(entry); }
 
   // The general menu and the window's own behaviour.
   void SpeedButton_GeneralMenuClick();
