@@ -1,6 +1,8 @@
 #include <windows.h>
 
+#include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -21,15 +23,24 @@ struct Call {
   std::exception_ptr failure;
 };
 
+// Work posted on the user-interface thread, waiting for its message.
+using PostedWork = std::deque<std::function<void()>>;
+
+void RunFirstPosted(HWND window) {
+  auto* posted = reinterpret_cast<PostedWork*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (posted == nullptr || posted->empty()) return;
+  const std::function<void()> work = std::move(posted->front());
+  posted->pop_front();
+  try {
+    work();
+  } catch (...) {
+    // Nothing crosses the window procedure.
+  }
+}
+
 LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kRunPosted) {
-    const std::unique_ptr<std::function<void()>> work(
-        reinterpret_cast<std::function<void()>*>(lParam));
-    try {
-      (*work)();
-    } catch (...) {
-      // Nothing crosses the window procedure.
-    }
+    RunFirstPosted(window);
     return 0;
   }
   if (message != kRunWork) return DefWindowProcW(window, message, wParam, lParam);
@@ -59,6 +70,9 @@ class Win32Dispatcher::Receiver {
     (void)registered;
     window_.reset(CreateWindowExW(0, kReceiverClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
+    if (window_ != nullptr) {
+      SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&posted_));
+    }
   }
 
   void Run(const std::function<void()>& work) {
@@ -72,15 +86,14 @@ class Win32Dispatcher::Receiver {
   }
 
   void Post(std::function<void()> work) {
-    auto posted = std::make_unique<std::function<void()>>(std::move(work));
-    if (window_ != nullptr &&
-        PostMessageW(window_.get(), kRunPosted, 0, reinterpret_cast<LPARAM>(posted.get()))) {
-      (void)posted.release();  // the receiver owns it now
-    }
+    if (window_ == nullptr) return;
+    posted_.push_back(std::move(work));
+    if (!PostMessageW(window_.get(), kRunPosted, 0, 0)) posted_.pop_back();
   }
 
  private:
   DWORD thread_;
+  PostedWork posted_;  // outlives the window, which points at it
   UniqueWindow window_;
 };
 
