@@ -147,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         UpdateCaptionCase{"Translated", {L"Form10.Caption=Update"}, 1, L"Update Brindlow"},
         UpdateCaptionCase{"Missing", {}, 1, L"Обновление Brindlow"},
+        UpdateCaptionCase{"EmptyValue", {L"Form10.Caption="}, 1, L"Обновление Brindlow"},
         UpdateCaptionCase{"TranslatedTwice", {L"Form10.Caption=Update"}, 2, L"Update Brindlow"},
         UpdateCaptionCase{"MissingTwice", {}, 2, L"Обновление Brindlow"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -167,6 +168,8 @@ TEST_F(Translation, OtherWindowsCaptionsAndNeverTheirDataLabels) {
   for (const wchar_t* name : {L"LabelLocalVersion", L"LabelServerVersion"}) {
     EXPECT_EQ(update.Find<ui::Label>(name)->Caption(), L"v1.2.3") << name;
   }
+  Translate(about, {L"Form8.Caption="});
+  EXPECT_EQ(about.Caption(), L"About") << "an empty value never empties a caption";
 }
 
 TEST_F(Translation, AnEntryServesOneLookupPerRun) {
