@@ -12,7 +12,8 @@ target_link_libraries(brindlow_native_tests PRIVATE brindlow_fake gtest_main)
 target_sources(brindlow_native_tests PRIVATE tests/fuzz/IniProperties.cpp)
 target_include_directories(brindlow_native_tests PRIVATE tests)
 target_compile_definitions(brindlow_native_tests PRIVATE 
-  BRINDLOW_INI_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/ini")
+  BRINDLOW_INI_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/ini"
+  BRINDLOW_LANGUAGE_DIR="${CMAKE_BINARY_DIR}/Language")
 # Named after the build, and parameterised cases after their name generators (never their bytes).
 gtest_discover_tests(brindlow_native_tests TEST_PREFIX native. NO_PRETTY_VALUES
   DISCOVERY_TIMEOUT 60)

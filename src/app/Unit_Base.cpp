@@ -1,6 +1,7 @@
 #include "app/Unit_Base.h"
 
 #include <string>
+#include <vector>
 
 #include "app/SystemVersion.h"
 #include "info/FileInfoUtils.h"
@@ -42,6 +43,23 @@ void TForm1::CreatePanels() {
                      *services_.dispatcher},
       kApplicationTitle);
   browser_->OnPathListed = [this] { editor_->ShowListedFolder(); };
+  language_ = std::make_unique<i18n::LanguageMenu>(
+      *LanguageMenu, i18n::LanguageServices{*services_.files, *services_.dispatcher},
+      i18n::LanguageSetting{[this] { return PortablePath(); }, services_.process->ExecutablePath(),
+                            kApplicationTitle, state_.CurrentLanguage});
+  language_->SetWindows({this});
+  // Texts composed from message captions, such as the item count, are built again.
+  language_->OnLanguageApplied = [this] { RefreshListMenuClick(); };
+}
+
+void TForm1::SetModalWindows(ui::Form* about, ui::Form* update) {
+  aboutWindow_ = about;
+  updateWindow_ = update;
+  std::vector<ui::Form*> windows{this};
+  for (ui::Form* window : {about, update}) {
+    if (window != nullptr) windows.push_back(window);
+  }
+  language_->SetWindows(std::move(windows));
 }
 
 // Every handler runs guarded: a failure leaves the window as far as the handler got.

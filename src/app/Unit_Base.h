@@ -9,6 +9,7 @@
 #include "appearance/ThemeChoice.h"
 #include "browser/FolderBrowser.h"
 #include "editor/EditorPanel.h"
+#include "i18n/LanguageMenu.h"
 #include "platform/Platform.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -40,11 +41,13 @@ class TForm1 : public ui::Form {
   void LoadNastr();
   void SaveNastr();
 
-  // The windows the general menu opens, made after this one.
-  void SetModalWindows(ui::Form* about, ui::Form* update) {
-    aboutWindow_ = about;
-    updateWindow_ = update;
-  }
+  // The windows the general menu opens, made after this one; translated with this one.
+  void SetModalWindows(ui::Form* about, ui::Form* update);
+
+  // Languages: the files tidied, the submenu built, every window translated.
+  void CleanTranslationsLikeGlobload() { language_->CleanTranslationsLikeGlobload(); }
+  void LoadLanguage() { language_->LoadLanguage(); }
+  void globLoad() { language_->globLoad(); }
 
   // The general menu and the window's own behaviour.
   void SpeedButton_GeneralMenuClick();
@@ -196,6 +199,7 @@ class TForm1 : public ui::Form {
   ThemeChoice theme_;
   std::unique_ptr<FolderBrowser> browser_;
   std::unique_ptr<EditorPanel> editor_;
+  std::unique_ptr<i18n::LanguageMenu> language_;
   ui::Form* aboutWindow_ = nullptr;
   ui::Form* updateWindow_ = nullptr;
 };

@@ -66,6 +66,9 @@ class FileSystem {
   // Creates or empties the file and writes `bytes` through to the disk. False on any failure,
   // which may leave the file with part of them.
   virtual bool WriteWholeFile(const std::wstring& path, std::string_view bytes) = 0;
+  // Whether the existing file can be opened for writing by this program alone (not
+  // read-only, not held open by another program, no folder); it is closed again at once.
+  virtual bool CanOpenForWriting(const std::wstring& path) = 0;
   // Renames `source` to `target` in one step, replacing a file already there.
   virtual bool MoveReplacing(const std::wstring& source, const std::wstring& target) = 0;
   virtual bool RemoveFile(const std::wstring& path) = 0;

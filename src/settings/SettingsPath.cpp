@@ -4,12 +4,12 @@
 
 namespace settings {
 
-namespace {
-
 std::wstring FolderOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
+
+namespace {
 
 std::wstring WithBackslash(std::wstring text) {
   if (!text.ends_with(L'\\')) text += L'\\';

@@ -17,6 +17,9 @@ struct PathServices {
   platform::VersionResources& versions;
 };
 
+// The folder of `path`, with its trailing backslash; empty for a bare name.
+std::wstring FolderOf(const std::wstring& path);
+
 // True when a file (a folder does not count) named "portable.ini" lies beside the running
 // executable: the settings then live beside it too.
 bool DetectPortableMode(platform::FileSystem& files, platform::Process& process);

@@ -58,6 +58,24 @@ TEST_F(Win32FileContents, WriteReadAndReplace) {
   EXPECT_FALSE(files.ReadWholeFile(a, 100));
 }
 
+TEST_F(Win32FileContents, OpensForWritingOnlyAFileNooneElseHoldsOrGuards) {
+  const std::wstring a = folder + L"\\a.ini";
+  const std::wstring b = folder + L"\\b.ini";
+  EXPECT_FALSE(files.CanOpenForWriting(a)) << "missing";
+  EXPECT_FALSE(files.CanOpenForWriting(folder)) << "a folder";
+  ASSERT_TRUE(files.WriteWholeFile(a, "[S]"));
+  ASSERT_TRUE(files.WriteWholeFile(b, "[S]"));
+  EXPECT_TRUE(files.CanOpenForWriting(a));
+  EXPECT_TRUE(files.CanOpenForWriting(a)) << "closed again after asking";
+  SetFileAttributesW(a.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(files.CanOpenForWriting(a)) << "read-only";
+  HANDLE held = CreateFileW(b.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(files.CanOpenForWriting(b)) << "held open without sharing";
+  CloseHandle(held);
+  EXPECT_TRUE(files.CanOpenForWriting(b));
+}
+
 TEST_F(Win32FileContents, CreateFoldersMakesEveryLevel) {
   const std::wstring deep = folder + L"\\deep\\er";
   EXPECT_TRUE(files.CreateFolders(deep));

@@ -23,6 +23,12 @@ void ShownMainWindow::Open(Content content) {
     fake.shell.largeList = realShell.SystemImageList(false);
   }
   form = std::make_unique<TForm1>(services, state);
+  about = std::make_unique<TForm8>(services);
+  update = std::make_unique<TForm10>(services);
+  form->SetModalWindows(about.get(), update.get());
+  form->CleanTranslationsLikeGlobload();
+  form->LoadLanguage();
+  form->globLoad();
   form->Show();
   frame = WindowOf(*form);
   ASSERT_NE(frame, nullptr) << "no window could be made";

@@ -11,9 +11,11 @@
 #include "RealSystem.h"
 #include "WindowTestSupport.h"
 #include "app/Unit_Base.h"
+#include "info/Unit_About.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Services.h"
 #include "platform/win32/ui/Win32FormHost.h"
+#include "updater/Unit_Update.h"
 
 // The main window in native windows, shown, and the gestures of a user on it.
 class ShownMainWindow : public testing::Test {
@@ -23,7 +25,7 @@ class ShownMainWindow : public testing::Test {
   // from the real system lists. Real: the real file system, drives, shell and clock.
   enum class Content { Faked, Real };
 
-  // Makes the window and shows it.
+  // Starts as the program does: makes the three windows, translates them, shows the main one.
   void Open(Content content);
   // Opens it over a faked drive C: with two folders and three files.
   void OpenOverSampleRows();
@@ -55,6 +57,8 @@ class ShownMainWindow : public testing::Test {
   platform::Services services;
   ProcessState state;
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<TForm8> about;
+  std::unique_ptr<TForm10> update;
   HWND frame = nullptr;
   HWND list = nullptr;
   HWND path = nullptr;

@@ -141,6 +141,31 @@ INSTANTIATE_TEST_SUITE_P(
                     CaseMapping{"Empty", L"", L""}),
     [](const testing::TestParamInfo<CaseMapping>& info) { return info.param.what; });
 
+struct TextOrder {
+  const char* what;
+  const wchar_t* first;
+  const wchar_t* second;
+  int sign;
+};
+
+class Win32TextOrder : public testing::TestWithParam<TextOrder> {};
+
+TEST_P(Win32TextOrder, SortsAsTheLocaleDoesWithoutCase) {
+  const int order = platform::CompareTextIgnoreCase(GetParam().first, GetParam().second);
+  EXPECT_EQ((order > 0) - (order < 0), GetParam().sign);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Win32TextOrder,
+                         testing::Values(TextOrder{"OtherCase", L"Form1.LangError.Caption",
+                                                   L"form1.langerror.caption", 0},
+                                         TextOrder{"CyrillicCase", L"Язык", L"ЯЗЫК", 0},
+                                         TextOrder{"CaseDoesNotOrder", L"Deutsch", L"english", -1},
+                                         TextOrder{"HyphenCounts", L"co-op", L"coop", -1},
+                                         TextOrder{"Longer", L"English", L"English.ini", -1}),
+                         [](const testing::TestParamInfo<TextOrder>& info) {
+                           return info.param.what;
+                         });
+
 TEST(Win32CodePage, RoundTripsAndRefusesWhatItCannotHold) {
   EXPECT_EQ(platform::ToAnsi(L"Height=500"), "Height=500");
   EXPECT_EQ(platform::FromAnsi("Height=500"), L"Height=500");

@@ -1,8 +1,30 @@
 #include "platform/fake/FakeFileSystem.h"
 
 #include <cwctype>
+#include <string_view>
 
 namespace platform::fake {
+
+namespace {
+
+// Whether `name` matches `mask` ("*" any run, "?" one character), without regard to case;
+// "*.*" matches every name, as on Windows.
+bool MatchesMask(std::wstring_view name, std::wstring_view mask) {
+  if (mask == L"*.*") return true;
+  if (mask.empty()) return name.empty();
+  if (mask.front() == L'*') {
+    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
+      if (MatchesMask(name.substr(skip), mask.substr(1))) return true;
+    }
+    return false;
+  }
+  return !name.empty() &&
+         (mask.front() == L'?' || std::towupper(static_cast<wint_t>(mask.front())) ==
+                                      std::towupper(static_cast<wint_t>(name.front()))) &&
+         MatchesMask(name.substr(1), mask.substr(1));
+}
+
+}  // namespace
 
 std::wstring FakeFileSystem::Key(const std::wstring& path) {
   std::wstring key;
@@ -65,6 +87,7 @@ bool FakeFileSystem::Enumerate(const std::wstring& pattern,
   const size_t slash = pattern.find_last_of(L'\\');
   if (slash == std::wstring::npos) return false;
   const std::wstring folder = pattern.substr(0, slash + 1);
+  const std::wstring mask = pattern.substr(slash + 1);
   const Node* node = Find(folder);
   if (node == nullptr || (node->entry.attributes & kAttrDirectory) == 0) return false;
   if (Key(folder).size() > 3) {
@@ -76,7 +99,7 @@ bool FakeFileSystem::Enumerate(const std::wstring& pattern,
   const std::vector<std::wstring> children = node->children;
   for (const std::wstring& key : children) {
     auto it = nodes_.find(key);
-    if (it != nodes_.end()) each(it->second.entry);
+    if (it != nodes_.end() && MatchesMask(it->second.entry.name, mask)) each(it->second.entry);
   }
   return true;
 }
@@ -157,6 +180,10 @@ bool FakeFileSystem::WriteWholeFile(const std::wstring& path, std::string_view b
   if (freeSpace) *freeSpace -= stored.size();
   AddFileBytes(path, std::string(stored));
   return fits;
+}
+
+bool FakeFileSystem::CanOpenForWriting(const std::wstring& path) {
+  return Find(path) != nullptr && IsWritableFilePlace(path);
 }
 
 bool FakeFileSystem::MoveReplacing(const std::wstring& source, const std::wstring& target) {

@@ -150,9 +150,17 @@ class FakeDialogs : public Dialogs {
 
 class FakeDispatcher : public Dispatcher {
  public:
-  void ProcessMessages() override { ++processed; }
+  // Runs what was posted, as the message loop would.
+  void ProcessMessages() override {
+    ++processed;
+    std::vector<std::function<void()>> due;
+    due.swap(posted);
+    for (const std::function<void()>& work : due) work();
+  }
   void RunOnUiThread(const std::function<void()>& work) override { work(); }
+  void Post(std::function<void()> work) override { posted.push_back(std::move(work)); }
   int processed = 0;
+  std::vector<std::function<void()>> posted;
 };
 
 class FakeProcess : public Process {

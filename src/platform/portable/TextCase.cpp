@@ -12,4 +12,8 @@ std::wstring UpperCase(std::wstring text) {
   return text;
 }
 
+int CompareTextIgnoreCase(std::wstring_view a, std::wstring_view b) {
+  return UpperCase(std::wstring(a)).compare(UpperCase(std::wstring(b)));
+}
+
 }  // namespace platform

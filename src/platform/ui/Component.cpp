@@ -5,7 +5,12 @@ namespace ui {
 Component::Component(Component* owner, std::wstring name) : owner_(owner), name_(std::move(name)) {}
 
 Component::~Component() {
-  // Destroy in reverse creation order, as owned children may refer to earlier siblings.
+  DestroyComponents();
+}
+
+void Component::DestroyComponents() {
+  // Reverse creation order, as owned children may refer to earlier siblings.
+  ordered_.clear();
   while (!owned_.empty()) owned_.pop_back();
 }
 

@@ -62,6 +62,10 @@ class Component {
     return ref;
   }
 
+ protected:
+  // Destroys every component this one owns, the latest first.
+  void DestroyComponents();
+
  private:
   Component* owner_;
   std::wstring name_;

@@ -8,11 +8,14 @@
 
 namespace ui {
 
-// A tab control without tabs, used as a styled panel that holds other controls.
+// A tab control, used as a styled panel that holds other controls. The windows' own carry no
+// tabs, so the native peer draws the pane alone.
 class TabControl : public Control {
  public:
   using Control::Control;
   [[nodiscard]] Kind GetKind() const override { return Kind::TabControl; }
+  // The tabs' texts, one line per tab.
+  std::vector<std::wstring> tabs;
 };
 
 class GroupBox : public CaptionedControl {

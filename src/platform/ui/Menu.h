@@ -15,6 +15,7 @@ class MenuContainer {
  public:
   [[nodiscard]] const std::vector<MenuItem*>& Items() const { return items_; }
   void AddItem(MenuItem* item) { items_.push_back(item); }
+  void ClearItems() { items_.clear(); }
 
  private:
   std::vector<MenuItem*> items_;
@@ -40,6 +41,14 @@ class MenuItem : public Component, public MenuContainer {
   bool radioItem = false;
   // Shown beside the caption (such as "F5"); the key itself is the window's to handle.
   std::wstring shortcutText;
+  // "&" in the caption shows as itself instead of marking the access key.
+  bool literalAmpersands = false;
+
+  // Empties the submenu, destroying its items; for a submenu made of items this one owns.
+  void DestroySubmenu() {
+    ClearItems();
+    DestroyComponents();
+  }
 
   [[nodiscard]] std::optional<std::wstring> GetText(std::wstring_view property) const override;
   bool SetText(std::wstring_view property, const std::wstring& value) override;

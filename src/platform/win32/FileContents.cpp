@@ -64,6 +64,18 @@ bool Win32FileSystem::WriteWholeFile(const std::wstring& path, std::string_view 
   return FlushFileBuffers(file.get()) != FALSE;
 }
 
+bool Win32FileSystem::CanOpenForWriting(const std::wstring& path) {
+  const NoCriticalErrorBoxes quiet;
+  // Wine lets a read-only file be opened for writing when run as root; Windows never does.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    return false;
+  }
+  return static_cast<bool>(OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
 bool Win32FileSystem::MoveReplacing(const std::wstring& source, const std::wstring& target) {
   const NoCriticalErrorBoxes quiet;
   // Windows keeps a read-only file from being replaced; Wine does not, so ask first.

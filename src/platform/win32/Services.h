@@ -22,6 +22,7 @@ class Win32FileSystem : public FileSystem {
   std::wstring ErrorText(std::uint32_t code) override;
   std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
   bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
+  bool CanOpenForWriting(const std::wstring& path) override;
   bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;
   bool CreateFolders(const std::wstring& path) override;
@@ -109,6 +110,7 @@ class Win32Dispatcher : public Dispatcher {
   Win32Dispatcher& operator=(const Win32Dispatcher&) = delete;
   void ProcessMessages() override;
   void RunOnUiThread(const std::function<void()>& work) override;
+  void Post(std::function<void()> work) override;
 
  private:
   class Receiver;

@@ -14,6 +14,36 @@ namespace platform::win32 {
 
 namespace {
 
+std::wstring DoubledAmpersands(const std::wstring& text) {
+  std::wstring doubled;
+  for (const wchar_t c : text) {
+    doubled += c;
+    if (c == L'&') doubled += L'&';
+  }
+  return doubled;
+}
+
+// The two columns of an item's text as the menu shows them: the caption, and what follows a run
+// of tabs in it (or else the shortcut), right of the widest caption.
+struct MenuText {
+  std::wstring first;
+  std::wstring second;
+};
+
+MenuText TextOf(const ui::MenuItem& item) {
+  MenuText text{item.Caption(), item.shortcutText};
+  if (const std::size_t tab = text.first.find(L'\t'); tab != std::wstring::npos) {
+    const std::size_t rest = text.first.find_first_not_of(L'\t', tab);
+    if (rest != std::wstring::npos) text.second = text.first.substr(rest);
+    text.first.resize(tab);
+  }
+  if (item.literalAmpersands) {
+    text.first = DoubledAmpersands(text.first);
+    text.second = DoubledAmpersands(text.second);
+  }
+  return text;
+}
+
 // An item as a menu drawn in a style shows it.
 struct DrawnItem {
   std::wstring caption;
@@ -37,8 +67,9 @@ void Fill(HMENU menu, const ui::MenuContainer& from, MenuBuild& build);
 void AttachDrawing(MENUITEMINFOW& info, const ui::MenuItem& item, MenuBuild& build) {
   auto drawn = std::make_unique<DrawnItem>();
   drawn->separator = item.Caption() == L"-";
-  drawn->caption = item.Caption();
-  drawn->shortcut = item.shortcutText;
+  MenuText text = TextOf(item);
+  drawn->caption = std::move(text.first);
+  drawn->shortcut = std::move(text.second);
   drawn->checked = item.checked;
   drawn->radio = item.radioItem;
   drawn->submenu = !item.Items().empty();
@@ -52,13 +83,13 @@ void AttachDrawing(MENUITEMINFOW& info, const ui::MenuItem& item, MenuBuild& bui
 void Append(HMENU menu, const ui::MenuItem& item, MenuBuild& build) {
   MENUITEMINFOW info = {};
   info.cbSize = sizeof info;
-  std::wstring caption = item.Caption();
+  const MenuText text = TextOf(item);
+  std::wstring caption = text.second.empty() ? text.first : text.first + L"\t" + text.second;
   UniqueMenu sub;
-  if (caption == L"-") {
+  if (item.Caption() == L"-") {
     info.fMask = MIIM_FTYPE;
     info.fType = MFT_SEPARATOR;
   } else {
-    if (!item.shortcutText.empty()) caption += L"\t" + item.shortcutText;
     build.chosen.push_back(&item);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
     info.fType = item.radioItem ? MFT_RADIOCHECK : MFT_STRING;

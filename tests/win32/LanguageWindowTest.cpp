@@ -1,0 +1,178 @@
+// Choosing a language in the running program: the menu as the user sees it, every window's
+// texts afterwards, and the choice at the next start. Screenshots are saved for a person to
+// look at.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "platform/win32/ui/MessagePump.h"
+
+namespace {
+
+using platform::win32::WindowOf;
+using window_test::TextOf;
+
+// The language files built beside the test program, as they ship beside Brindlow.exe.
+std::string ShippedLanguage(const std::wstring& name) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path = self;
+  path = path.substr(0, path.find_last_of(L'\\') + 1) + L"Language\\" + name;
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::wstring> MenuTexts(HMENU menu) {
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    texts.emplace_back(text);
+  }
+  return texts;
+}
+
+// The visible popup menu window other than `besides`, or null.
+HWND OtherMenuWindow(HWND besides) {
+  for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
+       menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+    if (menu != besides && IsWindowVisible(menu)) return menu;
+  }
+  return nullptr;
+}
+
+class LanguageWindows : public ShownMainWindow {
+ protected:
+  static constexpr const wchar_t* kProgram = L"C:\\Program\\Brindlow.exe";
+
+  void SetUp() override {
+    fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
+    fake.files.AddFolder(L"C:\\");
+    fake.files.AddFolder(L"C:\\Program");
+    fake.files.AddFile(L"C:\\Program\\portable.ini");
+    fake.files.AddFolder(L"C:\\Program\\Language");
+    const std::string english = ShippedLanguage(L"English.ini");
+    ASSERT_FALSE(english.empty()) << "English.ini is not beside the test program";
+    fake.files.AddFileBytes(L"C:\\Program\\Language\\English.ini", english);
+    fake.files.AddFileBytes(L"C:\\Program\\Language\\R&D.ini",
+                            "[Language information]\r\nLANGNAME=Research & Development\r\n");
+    fake.process.executable = kProgram;
+    Open(Content::Faked);
+  }
+
+  // Opens the general menu with the "≡" button, goes to the language submenu, looks at it and
+  // chooses its first entry (English), as a user does with the keyboard.
+  std::vector<std::wstring> ChooseFirstLanguage() {
+    std::vector<std::wstring> entries;
+    {
+      const window_test::MenuWatcher watcher(
+          [&](HWND general, HMENU) {
+            for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT}) {
+              PostMessageW(general, WM_KEYDOWN, key, 0);
+            }
+            HWND languages = nullptr;
+            for (int tries = 0; tries < 100 && languages == nullptr; ++tries) {
+              Sleep(20);
+              languages = OtherMenuWindow(general);
+            }
+            if (languages == nullptr) return;
+            Sleep(100);  // drawn
+            window_test::ExpectDrawn(window_test::SaveScreenshot(languages, L"language-menu.bmp"));
+            entries =
+                MenuTexts(reinterpret_cast<HMENU>(SendMessageW(languages, MN_GETHMENU, 0, 0)));
+          },
+          {VK_RETURN});
+      Click(*form->SpeedButton_GeneralMenu);
+    }
+    Pump();
+    return entries;
+  }
+
+  [[nodiscard]] std::wstring StatusText() const {
+    wchar_t text[128] = {};
+    SendMessageW(Named(L"StatusBar1"), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+
+  [[nodiscard]] std::vector<std::wstring> ColumnCaptions() const {
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < 4; ++i) {
+      wchar_t caption[64] = {};
+      LVCOLUMNW column = {};
+      column.mask = LVCF_TEXT;
+      column.pszText = caption;
+      column.cchTextMax = 64;
+      ListView_GetColumn(list, i, &column);
+      captions.emplace_back(caption);
+    }
+    return captions;
+  }
+
+  [[nodiscard]] std::vector<std::wstring> EditorTexts() const {
+    std::vector<std::wstring> texts;
+    for (const wchar_t* name :
+         {L"GroupBox2", L"GroupBox1", L"CheckBox_Archive", L"CheckBox_Hide", L"CheckBox_ReadOnly",
+          L"CheckBox_System", L"Button_Apply", L"GroupBox3", L"Button_DateTime"}) {
+      texts.push_back(TextOf(Named(name)));
+    }
+    return texts;
+  }
+
+  // Shows the About window modally, saves a screenshot and reads its texts.
+  std::vector<std::wstring> AboutTexts() {
+    std::vector<std::wstring> texts;
+    about->OnShow = [&] {
+      HWND frame = WindowOf(*about);
+      window_test::LetWindowsRun();
+      window_test::ExpectDrawn(window_test::SaveScreenshot(frame, L"language-about.bmp"));
+      texts.push_back(TextOf(frame));
+      for (const wchar_t* name : {L"LabelTelegram", L"LabelMainWebSite", L"Button1"}) {
+        texts.push_back(TextOf(WindowOf(*about->Find<ui::Control>(name))));
+      }
+      about->Close();
+    };
+    about->ShowModal();
+    return texts;
+  }
+};
+
+const std::vector<std::wstring> kEnglishEditor = {L"Path",   L"Attributes",    L"Archive",
+                                                  L"Hidden", L"Read-only",     L"System",
+                                                  L"Apply",  L"Date and time", L"Apply"};
+
+TEST_F(LanguageWindows, ChoosingEnglishTurnsEveryTextEnglishAndLastsToTheNextStart) {
+  EXPECT_EQ(TextOf(Named(L"GroupBox2")), L"Путь") << "nothing chosen yet";
+  EXPECT_EQ(ChooseFirstLanguage(),
+            (std::vector<std::wstring>{L"English\tEnglish", L"R&&D\tResearch && Development"}));
+
+  EXPECT_EQ(EditorTexts(), kEnglishEditor);
+  EXPECT_EQ(ColumnCaptions(),
+            (std::vector<std::wstring>{L"Name", L"Type", L"Date modified", L"Size"}));
+  EXPECT_EQ(StatusText(), L"Items: 1");
+  EXPECT_EQ(form->ButtonUP->Hint(), L"Up one level");
+  EXPECT_EQ(form->AboutMenu->Caption(), L"About");
+  EXPECT_EQ(update->Caption(), L"Update Brindlow");
+  window_test::ExpectDrawn(window_test::SaveScreenshot(frame, L"language-english-main.bmp"));
+  EXPECT_EQ(AboutTexts(),
+            (std::vector<std::wstring>{L"About Brindlow", L"Telegram", L"Website", L"OK"}));
+
+  update.reset();
+  about.reset();
+  form.reset();
+  Open(Content::Faked);
+  EXPECT_EQ(EditorTexts(), kEnglishEditor);
+  EXPECT_EQ(StatusText(), L"Items: 1");
+  ASSERT_EQ(form->LanguageMenu->Items().size(), 2u);
+  EXPECT_TRUE(form->LanguageMenu->Items()[0]->checked);
+  EXPECT_FALSE(form->LanguageMenu->Items()[1]->checked);
+}
+
+}  // namespace
