@@ -17,7 +17,7 @@ file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase|CodePage)\\.cpp$")
 add_library(brindlow_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brindlow_win32 PUBLIC brindlow_core
-  comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi)
+  comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi winhttp)
 
 # The resources (icon, manifest, version) carry the project's version, in four parts.
 foreach(part MAJOR MINOR PATCH TWEAK)

@@ -1,10 +1,13 @@
 #include "app/Program.h"
 
+#include "updater/UpdateConfig.h"
+
 int Application::Run() {
   Title = kApplicationTitle;
   Form1 = std::make_unique<TForm1>(services_, state);
   Form8 = std::make_unique<TForm8>(services_);
-  Form10 = std::make_unique<TForm10>(services_);
+  Form10 = std::make_unique<TForm10>(services_, state, updater::ConfiguredServers(),
+                                     [this] { return Form1->PortablePath(); });
   Form1->SetModalWindows(Form8.get(), Form10.get());
   if (Form1->IsWindows10Or11()) {
     services_.forms->Run(*Form1);

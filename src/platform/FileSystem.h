@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,15 @@ struct FileTimes {
   std::optional<FileTime> lastWrite;
 };
 
+// A file being written piece by piece.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual bool Write(std::string_view bytes) = 0;
+  // Flushes and closes the file; false when what was written may not all be on the disk.
+  virtual bool Close() = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -66,6 +76,8 @@ class FileSystem {
   // Creates or empties the file and writes `bytes` through to the disk. False on any failure,
   // which may leave the file with part of them.
   virtual bool WriteWholeFile(const std::wstring& path, std::string_view bytes) = 0;
+  // Creates or empties a file for writing; null when it cannot be opened.
+  virtual std::unique_ptr<FileWriter> CreateForWriting(const std::wstring& path) = 0;
   // Renames `source` to `target` in one step, replacing a file already there.
   virtual bool MoveReplacing(const std::wstring& source, const std::wstring& target) = 0;
   virtual bool RemoveFile(const std::wstring& path) = 0;

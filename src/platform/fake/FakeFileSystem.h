@@ -30,6 +30,7 @@ class FakeFileSystem : public FileSystem {
   std::wstring ErrorText(std::uint32_t code) override;
   std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
   bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
+  std::unique_ptr<FileWriter> CreateForWriting(const std::wstring& path) override;
   bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;
   bool CreateFolders(const std::wstring& path) override;

@@ -8,6 +8,7 @@
 #include "platform/ui/Form.h"
 #include "platform/win32/ui/Fonts.h"
 #include "platform/win32/ui/Handles.h"
+#include "platform/win32/ui/TaskbarButton.h"
 #include "platform/win32/ui/Tooltips.h"
 #include "platform/win32/ui/WindowPeer.h"
 
@@ -65,6 +66,7 @@ class FormWindow : public ui::Peer {
   std::vector<std::unique_ptr<WindowPeer>> peers_;
   FontCache fonts_;
   Tooltips tips_;
+  TaskbarButton taskbar_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool alive_ = true;
   bool open_ = false;

@@ -1,0 +1,27 @@
+#include "updater/CheckThread.h"
+
+#include <string>
+
+#include "updater/Unit_Update.h"
+
+namespace updater {
+
+void CheckThread::Execute() {
+  dispatcher_.RunOnUiThread([this] {
+    form_.GroupBoxOption->SetEnabled(false);
+    form_.ButtonDownload->SetEnabled(false);
+  });
+  const std::wstring local = form_.LocalVersion();
+  std::wstring version;
+  dispatcher_.RunOnUiThread([&] { version = form_.UpdateVersion; });
+  form_.Check(version, local);
+  dispatcher_.RunOnUiThread([this] {
+    // The force option, ticked meanwhile, keeps both as they are.
+    if (form_.CheckBoxForceUpdate->Checked()) return;
+    form_.CheckBoxForceUpdateClick();
+    form_.ButtonDownload->SetEnabled(form_.CompareResult == 1);
+    form_.GroupBoxOption->SetEnabled(true);
+  });
+}
+
+}  // namespace updater
