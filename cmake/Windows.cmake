@@ -48,7 +48,7 @@ endif()
 include(${CMAKE_CURRENT_LIST_DIR}/Testing.cmake)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brindlow_win32_tests ${WIN32_TESTS} ${CMAKE_BINARY_DIR}/Brindlow.rc)
-target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main)
+target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main ws2_32)
 target_compile_definitions(brindlow_win32_tests PRIVATE
   BRINDLOW_VERSION_TEXT=L"${BRINDLOW_VERSION_TEXT}")
 if(MSVC)

@@ -7,10 +7,6 @@
 namespace updater {
 
 void CheckThread::Execute() {
-  dispatcher_.RunOnUiThread([this] {
-    form_.GroupBoxOption->SetEnabled(false);
-    form_.ButtonDownload->SetEnabled(false);
-  });
   const std::wstring local = form_.LocalVersion();
   std::wstring version;
   dispatcher_.RunOnUiThread([&] { version = form_.UpdateVersion; });

@@ -6,8 +6,9 @@ class TForm10;
 
 namespace updater {
 
-// The check at every showing of the update window: the lookup runs on the worker that calls
-// Execute, and every change to the window is handed to the user-interface thread.
+// The check at every showing of the update window, which has locked its Download button and
+// options: the lookup runs on the worker that calls Execute, and every change to the window is
+// handed to the user-interface thread.
 class CheckThread {
  public:
   CheckThread(TForm10& form, platform::Dispatcher& dispatcher)

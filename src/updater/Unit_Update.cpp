@@ -10,6 +10,8 @@
 namespace {
 
 constexpr wchar_t kOption[] = L"Option";
+const ui::Font kFormFont{L"Segoe UI", -12, false};
+const ui::Font kBoldFont{L"Segoe UI", -12, true};
 
 }  // namespace
 
@@ -41,7 +43,7 @@ void TForm10::CreateComponents() {
   SetDesignClientSize({434, 191});
   SetMinimumSize({400, 230});
   SetSizeable(false);
-  SetFont({L"Segoe UI", -12, false});
+  SetFont(kFormFont);
 
   TabControlButtons = &Create<ui::TabControl>(L"TabControlButtons", this);
   TabControlButtons->SetAlign(Align::Bottom);
@@ -86,7 +88,7 @@ void TForm10::CreateComponents() {
   LabelUpDate->SetAlign(Align::Top);
   LabelUpDate->SetBounds({0, 0, 434, 17});
   LabelUpDate->SetAlignment(ui::TextAlign::Center);
-  LabelUpDate->SetFont({L"", 0, true});
+  LabelUpDate->SetFont(kBoldFont);
   LabelUpDate->SetCaption(L"Проверка обновления...");
   auto label = [&](ui::Label*& field, const wchar_t* name, ui::Rect place, ui::TextAlign align,
                    const wchar_t* caption) {
@@ -100,10 +102,11 @@ void TForm10::CreateComponents() {
         L"LabelLocalVersion");
   label(LabelServerVersion, L"LabelServerVersion", {226, 59, 200, 15}, ui::TextAlign::Left,
         L"LabelServerVersion");
-  LabelServerVersion->SetFont({L"", 0, true});
-  label(LabelLocalTitle, L"LabelLocalTitle", {90, 38, 130, 15}, ui::TextAlign::Right,
+  LabelServerVersion->SetFont(kBoldFont);
+  // Right-aligned titles ending at 220; room to their left for wider fonts and translations.
+  label(LabelLocalTitle, L"LabelLocalTitle", {10, 38, 210, 15}, ui::TextAlign::Right,
         L"Версия на компьютере:");
-  label(LabelServerTitle, L"LabelServerTitle", {115, 59, 105, 15}, ui::TextAlign::Right,
+  label(LabelServerTitle, L"LabelServerTitle", {10, 59, 210, 15}, ui::TextAlign::Right,
         L"Версия на сервере:");
 
   CreateMessageItems();
@@ -181,6 +184,9 @@ void TForm10::FormShow() {
   if (quickStart) {
     QuickStartUpdate();
   } else {
+    // Locked before the worker starts, so no click meets the previous check's address.
+    GroupBoxOption->SetEnabled(false);
+    ButtonDownload->SetEnabled(false);
     StartThread([this] { updater::CheckThread(*this, *services_.dispatcher).Execute(); });
   }
 }

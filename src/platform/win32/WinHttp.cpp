@@ -101,7 +101,10 @@ class WinHttpClient : public HttpClient {
       const std::optional<UrlParts> parts = Crack(url);
       if (!parts) return {HttpError::Other, 0};
       const Internet connection(WinHttpConnect(session.get(), parts->host.c_str(), parts->port, 0));
-      if (connection == nullptr) return Failed();
+      if (connection == nullptr) {
+        failure_ = GetLastError();
+        return Failed();
+      }
       const Internet handle = Send(connection.get(), *parts, request);
       if (handle == nullptr) return Failed();
       DWORD status = 0;
@@ -124,8 +127,9 @@ class WinHttpClient : public HttpClient {
   void Abort() override { aborted_ = true; }
 
  private:
+  // The error of the call that failed last; closing handles since may have replaced it.
   [[nodiscard]] HttpResult Failed() const {
-    return {aborted_ ? HttpError::Aborted : ErrorOf(GetLastError()), 0};
+    return {aborted_ ? HttpError::Aborted : ErrorOf(failure_), 0};
   }
 
   static Internet OpenSession(const HttpRequest& request) {
@@ -154,11 +158,14 @@ class WinHttpClient : public HttpClient {
   // Sends the GET and waits for the answer's headers; null on failure. Certificates are
   // checked by the system: no check is switched off.
   [[nodiscard]] Internet Send(HINTERNET connection, const UrlParts& parts,
-                              const HttpRequest& request) const {
+                              const HttpRequest& request) {
     Internet handle(WinHttpOpenRequest(connection, L"GET", parts.path.c_str(), nullptr,
                                        WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                        parts.secure ? WINHTTP_FLAG_SECURE : 0));
-    if (handle == nullptr) return handle;
+    if (handle == nullptr) {
+      failure_ = GetLastError();
+      return handle;
+    }
     // Redirects are followed above, each checked before it is taken.
     DWORD disabled = WINHTTP_DISABLE_REDIRECTS;
     WinHttpSetOption(handle.get(), WINHTTP_OPTION_DISABLE_FEATURE, &disabled, sizeof disabled);
@@ -175,6 +182,7 @@ class WinHttpClient : public HttpClient {
                             headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
                             static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
         !WinHttpReceiveResponse(handle.get(), nullptr)) {
+      failure_ = GetLastError();
       return nullptr;
     }
     return handle;
@@ -205,6 +213,7 @@ class WinHttpClient : public HttpClient {
   }
 
   std::atomic<bool> aborted_ = false;
+  DWORD failure_ = 0;
 };
 
 }  // namespace
