@@ -67,7 +67,7 @@ void TForm10::CreateComponents() {
   GroupBoxOption->SetBounds({0, 114, 434, 40});
   GroupBoxOption->SetCaption(L"Опции");
   // Above the buttons, below the progress bar.
-  GroupBoxOption->DockBefore(*ProgressBarUpdate);
+  GroupBoxOption->MoveBefore(*ProgressBarUpdate);
   auto option = [&](ui::CheckBox*& field, const wchar_t* name, ui::Rect place,
                     const wchar_t* caption, bool checked) {
     field = &Create<ui::CheckBox>(name, GroupBoxOption);
@@ -80,6 +80,8 @@ void TForm10::CreateComponents() {
   option(CheckBoxForceUpdate, L"CheckBoxForceUpdate", {119, 17, 130, 17}, L"Принудительное", false);
   option(CheckBoxAutoCheck, L"CheckBoxAutoCheck", {261, 17, 170, 17}, L"Проверять при запуске",
          true);
+  // The tab order: the force option comes first.
+  CheckBoxForceUpdate->MoveBefore(*CheckBoxQuickUpdate);
 
   GroupBox1 = &Create<ui::GroupBox>(L"GroupBox1", this);
   GroupBox1->SetAlign(Align::Client);

@@ -61,7 +61,7 @@ void TForm10::ShowUpdatePrompt() {
   if (!UpdateAvailable || BgDownloadUrl.empty()) return;
   const std::wstring text =
       LangUpdateAvailable->Caption() + L" " + BgServerVersion + L"\r\n" + LangUpdateNow->Caption();
-  if (!services_.dialogs->AskYesNo(nullptr, text, kApplicationTitle, LangYes->Caption(),
+  if (!services_.dialogs->AskYesNo(Host().MainForm(), text, kApplicationTitle, LangYes->Caption(),
                                    LangNo->Caption())) {
     return;
   }

@@ -9,7 +9,7 @@ Control::Control(Component* owner, std::wstring name, Control* parent)
   if (parent_ != nullptr) parent_->children_.push_back(this);
 }
 
-void Control::DockBefore(Control& sibling) {
+void Control::MoveBefore(Control& sibling) {
   if (parent_ == nullptr || sibling.parent_ != parent_ || &sibling == this) return;
   auto& order = parent_->children_;
   order.erase(std::find(order.begin(), order.end(), this));

@@ -52,7 +52,7 @@ std::unique_ptr<Thread> Win32Threads::Start(std::function<void()> work) {
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
   HANDLE handle = CreateThread(nullptr, 0, RunWork, owned.get(), 0, nullptr);
   if (handle == nullptr) return std::make_unique<NoThread>();
-  owned.release();  // the thread owns it now
+  (void)owned.release();  // the thread owns it now
   return std::make_unique<Win32Thread>(handle);
 }
 

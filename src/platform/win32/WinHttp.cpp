@@ -175,7 +175,7 @@ class WinHttpClient : public HttpClient {
     }
     std::wstring headers;
     for (const auto& [name, value] : request.headers) {
-      if (name != L"User-Agent") headers += name + L": " + value + L"\r\n";
+      if (name != L"User-Agent") headers.append(name).append(L": ").append(value).append(L"\r\n");
     }
     if (aborted_ ||
         !WinHttpSendRequest(handle.get(),
