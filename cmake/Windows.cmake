@@ -17,7 +17,7 @@ file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase|CodePage)\\.cpp$")
 add_library(brindlow_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brindlow_win32 PUBLIC brindlow_core
-  comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi bcrypt)
+  comctl32 shell32 ole32 uuid uxtheme version shlwapi gdi32 user32 advapi32 dwmapi bcrypt winhttp)
 
 # The resources (icon, manifest, version) carry the project's version, in four parts.
 foreach(part MAJOR MINOR PATCH TWEAK)
@@ -50,7 +50,7 @@ endif()
 include(${CMAKE_CURRENT_LIST_DIR}/Testing.cmake)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brindlow_win32_tests ${WIN32_TESTS} ${CMAKE_BINARY_DIR}/Brindlow.rc)
-target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main)
+target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main ws2_32)
 target_compile_definitions(brindlow_win32_tests PRIVATE
   BRINDLOW_VERSION_TEXT=L"${BRINDLOW_VERSION_TEXT}")
 if(MSVC)

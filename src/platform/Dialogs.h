@@ -17,6 +17,11 @@ class Dialogs {
   // A plain message box, modal to `owner` (null for none). Returns the button pressed.
   virtual int ShowMessage(const ui::Form* owner, const std::wstring& text,
                           const std::wstring& caption, unsigned flags) = 0;
+  // A question of the information kind with two buttons of these captions, the first one the
+  // default. True when the first one was pressed.
+  virtual bool AskYesNo(const ui::Form* owner, const std::wstring& text,
+                        const std::wstring& caption, const std::wstring& yes,
+                        const std::wstring& no) = 0;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,15 @@ struct FileTimes {
   std::optional<FileTime> lastWrite;
 };
 
+// A file being written piece by piece.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual bool Write(std::string_view bytes) = 0;
+  // Flushes and closes the file; false when what was written may not all be on the disk.
+  virtual bool Close() = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -69,6 +79,8 @@ class FileSystem {
   // Whether the existing file can be opened for writing by this program alone (not
   // read-only, not held open by another program, no folder); it is closed again at once.
   virtual bool CanOpenForWriting(const std::wstring& path) = 0;
+  // Creates or empties a file for writing; null when it cannot be opened.
+  virtual std::unique_ptr<FileWriter> CreateForWriting(const std::wstring& path) = 0;
   // Renames `source` to `target` in one step, replacing a file already there.
   virtual bool MoveReplacing(const std::wstring& source, const std::wstring& target) = 0;
   virtual bool RemoveFile(const std::wstring& path) = 0;

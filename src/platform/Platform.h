@@ -4,9 +4,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Dispatcher.h"
 #include "platform/FileSystem.h"
+#include "platform/Http.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Threads.h"
 #include "platform/VersionResources.h"
 #include "platform/Volumes.h"
 #include "platform/ui/Form.h"
@@ -25,6 +27,8 @@ struct Services {
   Dispatcher* dispatcher = nullptr;
   Process* process = nullptr;
   VersionResources* versions = nullptr;
+  Http* http = nullptr;
+  Threads* threads = nullptr;
   ui::FormHost* forms = nullptr;
 };
 

@@ -34,6 +34,10 @@ class Shell {
   // Opens a web or mail address ("https:", "mailto:") with the verb "open"; the system may
   // show its own notice when nothing can open it.
   virtual void OpenLink(const ui::Form* owner, const std::wstring& address) = 0;
+  // Starts a program or script with the verb "open" and these parameters, in a normally shown
+  // window or a hidden one. Whether it started is not told.
+  virtual void Execute(const ui::Form* owner, const std::wstring& file,
+                       const std::wstring& parameters, bool hidden) = 0;
   // Tells the shell that associations changed and asks the desktop to refresh.
   virtual void NotifyAssociationsChanged() = 0;
   virtual void RefreshDesktop() = 0;

@@ -24,7 +24,9 @@ void ShownMainWindow::Open(Content content) {
   }
   form = std::make_unique<TForm1>(services, state);
   about = std::make_unique<TForm8>(services);
-  update = std::make_unique<TForm10>(services);
+  // No servers, and the fake network: no check leaves the machine.
+  update = std::make_unique<TForm10>(services, state, updater::UpdateServers{},
+                                     [this] { return form->PortablePath(); });
   form->SetModalWindows(about.get(), update.get());
   form->CleanTranslationsLikeGlobload();
   form->LoadLanguage();

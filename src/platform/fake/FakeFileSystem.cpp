@@ -1,7 +1,9 @@
 #include "platform/fake/FakeFileSystem.h"
 
 #include <cwctype>
+#include <memory>
 #include <string_view>
+#include <utility>
 
 namespace platform::fake {
 
@@ -184,6 +186,31 @@ bool FakeFileSystem::WriteWholeFile(const std::wstring& path, std::string_view b
 
 bool FakeFileSystem::CanOpenForWriting(const std::wstring& path) {
   return Find(path) != nullptr && IsWritableFilePlace(path);
+}
+
+namespace {
+
+// Each piece rewrites the whole file with what it has so far: slow, and plain to follow.
+class FakeWriter : public FileWriter {
+ public:
+  FakeWriter(FakeFileSystem& files, std::wstring path) : files_(files), path_(std::move(path)) {}
+  bool Write(std::string_view bytes) override {
+    written_.append(bytes);
+    return files_.WriteWholeFile(path_, written_);
+  }
+  bool Close() override { return files_.Find(path_) != nullptr; }
+
+ private:
+  FakeFileSystem& files_;
+  std::wstring path_;
+  std::string written_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> FakeFileSystem::CreateForWriting(const std::wstring& path) {
+  if (!WriteWholeFile(path, {})) return nullptr;
+  return std::make_unique<FakeWriter>(*this, path);
 }
 
 bool FakeFileSystem::MoveReplacing(const std::wstring& source, const std::wstring& target) {

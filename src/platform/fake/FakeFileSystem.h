@@ -31,6 +31,7 @@ class FakeFileSystem : public FileSystem {
   std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
   bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
   bool CanOpenForWriting(const std::wstring& path) override;
+  std::unique_ptr<FileWriter> CreateForWriting(const std::wstring& path) override;
   bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;
   bool CreateFolders(const std::wstring& path) override;

@@ -10,6 +10,8 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeHttp.h"
+#include "platform/fake/FakeThreads.h"
 #include "platform/ui/Form.h"
 
 namespace platform::fake {
@@ -58,6 +60,10 @@ class FakeShell : public Shell {
   void OpenLink(const ui::Form* owner, const std::wstring& address) override {
     links.push_back({owner, address});
   }
+  void Execute(const ui::Form* owner, const std::wstring& file, const std::wstring& parameters,
+               bool hidden) override {
+    executed.push_back({owner, file, parameters, hidden});
+  }
   void NotifyAssociationsChanged() override { ++associationNotices; }
   void RefreshDesktop() override { ++desktopRefreshes; }
   std::optional<std::wstring> AppDataFolder() override { return appData; }
@@ -84,6 +90,13 @@ class FakeShell : public Shell {
     std::wstring address;
   };
   std::vector<Link> links;
+  struct Executed {
+    const ui::Form* owner;
+    std::wstring file;
+    std::wstring parameters;
+    bool hidden;
+  };
+  std::vector<Executed> executed;
   int infoQueries = 0;
   int kindQueries = 0;
   int associationNotices = 0;
@@ -145,14 +158,34 @@ class FakeDialogs : public Dialogs {
     shown.push_back({owner, text, caption, flags});
     return 1;
   }
+  bool AskYesNo(const ui::Form* owner, const std::wstring& text, const std::wstring& caption,
+                const std::wstring& yes, const std::wstring& no) override {
+    questions.push_back({owner, text, caption, yes, no});
+    const bool answer = answerYes;
+    if (onQuestion) onQuestion();
+    return answer;
+  }
   std::vector<Shown> shown;
+  struct Question {
+    const ui::Form* owner;
+    std::wstring text;
+    std::wstring caption;
+    std::wstring yes;
+    std::wstring no;
+  };
+  std::vector<Question> questions;
+  bool answerYes = false;
+  // Runs while a question is open, as a modal loop would run other work.
+  std::function<void()> onQuestion;
 };
 
 class FakeDispatcher : public Dispatcher {
  public:
-  // Runs what was posted, as the message loop would.
+  // Runs what was posted, as the message loop would; `onProcess` stands for the window messages
+  // that would run there (a click arriving mid-download).
   void ProcessMessages() override {
     ++processed;
+    if (onProcess) onProcess();
     std::vector<std::function<void()>> due;
     due.swap(posted);
     for (const std::function<void()>& work : due) work();
@@ -161,12 +194,24 @@ class FakeDispatcher : public Dispatcher {
   void Post(std::function<void()> work) override { posted.push_back(std::move(work)); }
   int processed = 0;
   std::vector<std::function<void()>> posted;
+  std::function<void()> onProcess;
 };
 
 class FakeProcess : public Process {
  public:
   std::wstring ExecutablePath() override { return executable; }
+  std::wstring TempFolder() override { return temp; }
+  void Terminate() override { ++terminations; }
+  [[noreturn]] void ExitNow(int code) override {
+    exitCode = code;
+    throw Exited{};
+  }
+  // What ExitNow throws, so that a test sees the process end where it would.
+  struct Exited {};
   std::wstring executable = L"C:\\Program Files\\Brindlow\\Brindlow.exe";
+  std::wstring temp = L"C:\\Users\\Tester\\AppData\\Local\\Temp\\";
+  int terminations = 0;
+  std::optional<int> exitCode;
 };
 
 class FakeVersionResources : public VersionResources {
@@ -236,6 +281,8 @@ struct FakePlatform {
   FakeProcess process;
   FakeVersionResources versions;
   FakeFormHost forms;
+  FakeHttp http;
+  FakeThreads threads;
 
   Services services{.files = &files,
                     .volumes = &volumes,
@@ -246,6 +293,8 @@ struct FakePlatform {
                     .dispatcher = &dispatcher,
                     .process = &process,
                     .versions = &versions,
+                    .http = &http,
+                    .threads = &threads,
                     .forms = &forms};
 };
 

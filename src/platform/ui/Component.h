@@ -25,6 +25,10 @@ enum class Kind {
   ImageList,
   PopupMenu,
   MenuItem,
+  ProgressBar,
+  TaskbarProgress,
+  // A component with neither window nor text of its own (a client of a service, say).
+  NonVisual,
 };
 
 // A named element owned by another one (its owner destroys it). The owner keeps the

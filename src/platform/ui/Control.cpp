@@ -1,10 +1,19 @@
 #include "platform/ui/Control.h"
 
+#include <algorithm>
+
 namespace ui {
 
 Control::Control(Component* owner, std::wstring name, Control* parent)
     : Component(owner, std::move(name)), parent_(parent) {
   if (parent_ != nullptr) parent_->children_.push_back(this);
+}
+
+void Control::MoveBefore(Control& sibling) {
+  if (parent_ == nullptr || sibling.parent_ != parent_ || &sibling == this) return;
+  auto& order = parent_->children_;
+  order.erase(std::find(order.begin(), order.end(), this));
+  order.insert(std::find(order.begin(), order.end(), &sibling), this);
 }
 
 void Control::SetBounds(Rect bounds) {

@@ -55,6 +55,7 @@ enum class Aspect {
   Images,
   EditSelection,
   WindowState,
+  TaskbarProgress,
 };
 
 class Peer {
@@ -74,6 +75,9 @@ class Control : public Component {
 
   [[nodiscard]] const Rect& Bounds() const { return bounds_; }
   void SetBounds(Rect bounds);
+  // Moves this control before `sibling` (of the same parent) among the parent's children:
+  // nearer the edge when both dock to it, and earlier in the tab order.
+  void MoveBefore(Control& sibling);
   [[nodiscard]] Align GetAlign() const { return align_; }
   void SetAlign(Align align) { align_ = align; }
   [[nodiscard]] Anchors GetAnchors() const { return anchors_; }

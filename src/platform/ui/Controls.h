@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,7 +26,7 @@ class GroupBox : public CaptionedControl {
   [[nodiscard]] Kind GetKind() const override { return Kind::GroupBox; }
 };
 
-enum class TextAlign { Left, Center };
+enum class TextAlign { Left, Center, Right };
 enum class TextLayout { Top, Bottom };
 
 // Text on its parent's surface. The layout says which edge of the label the text sits on.
@@ -89,6 +91,8 @@ class Button : public CaptionedControl {
     if (OnClick) OnClick();
   }
   Event OnClick;
+  // Enter in the window presses it.
+  bool isDefault = false;
 
  private:
   const ImageList* images_ = nullptr;
@@ -154,6 +158,64 @@ class StatusBar : public Control {
 
  private:
   std::vector<StatusPanel> panels_;
+};
+
+// A bar showing how far something has got, from 0 to its maximum.
+class ProgressBar : public Control {
+ public:
+  using Control::Control;
+  [[nodiscard]] Kind GetKind() const override { return Kind::ProgressBar; }
+  [[nodiscard]] int Max() const { return max_; }
+  void SetMax(int max) {
+    max_ = max;
+    SetPosition(position_);
+    Notify(Aspect::Value);
+  }
+  // Kept within 0 and the maximum.
+  [[nodiscard]] int Position() const { return position_; }
+  void SetPosition(std::int64_t position) {
+    position_ = static_cast<int>(std::clamp<std::int64_t>(position, 0, max_));
+    Notify(Aspect::Value);
+  }
+
+ private:
+  int max_ = 100;
+  int position_ = 0;
+};
+
+enum class TaskbarState { None, Normal };
+
+// The progress shown on the taskbar button of the form it belongs to.
+class TaskbarProgress : public Component {
+ public:
+  TaskbarProgress(Component* owner, std::wstring name, Control& form)
+      : Component(owner, std::move(name)), form_(form) {}
+  [[nodiscard]] Kind GetKind() const override { return Kind::TaskbarProgress; }
+  [[nodiscard]] TaskbarState State() const { return state_; }
+  void SetState(TaskbarState state) {
+    state_ = state;
+    Changed();
+  }
+  [[nodiscard]] int Max() const { return max_; }
+  void SetMax(int max) {
+    max_ = max;
+    Changed();
+  }
+  [[nodiscard]] int Position() const { return position_; }
+  void SetPosition(int position) {
+    position_ = position;
+    Changed();
+  }
+
+ private:
+  void Changed() const {
+    if (Peer* peer = form_.GetPeer()) peer->Update(Aspect::TaskbarProgress);
+  }
+
+  Control& form_;
+  TaskbarState state_ = TaskbarState::Normal;
+  int max_ = 100;
+  int position_ = 0;
 };
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "platform/win32/CriticalErrorMode.h"
 #include "platform/win32/FileHandle.h"
@@ -46,22 +48,53 @@ std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::wstring& pa
   return bytes;
 }
 
-bool Win32FileSystem::WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+namespace {
+
+FileHandle CreateEmpty(const std::wstring& path) {
   const NoCriticalErrorBoxes quiet;
-  const FileHandle file = OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
+  return OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data() + done, TransferSize(bytes.size() - done), &written,
+    if (!WriteFile(file, bytes.data() + done, TransferSize(bytes.size() - done), &written,
                    nullptr)) {
       return false;
     }
     done += written;
   }
+  return true;
+}
+
+class Win32FileWriter : public FileWriter {
+ public:
+  explicit Win32FileWriter(FileHandle file) : file_(std::move(file)) {}
+  bool Write(std::string_view bytes) override { return file_ && WriteAll(file_.get(), bytes); }
+  bool Close() override {
+    const bool flushed = file_ && FlushFileBuffers(file_.get()) != FALSE;
+    file_.reset();
+    return flushed;
+  }
+
+ private:
+  FileHandle file_;
+};
+
+}  // namespace
+
+bool Win32FileSystem::WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  const FileHandle file = CreateEmpty(path);
   // The bytes must be on the disk before a rename can put the file in another's place.
-  return FlushFileBuffers(file.get()) != FALSE;
+  return file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
+}
+
+std::unique_ptr<FileWriter> Win32FileSystem::CreateForWriting(const std::wstring& path) {
+  FileHandle file = CreateEmpty(path);
+  if (!file) return nullptr;
+  return std::make_unique<Win32FileWriter>(std::move(file));
 }
 
 bool Win32FileSystem::CanOpenForWriting(const std::wstring& path) {

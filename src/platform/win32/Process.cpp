@@ -20,4 +20,18 @@ std::wstring Win32Process::ExecutablePath() {
   }
 }
 
+std::wstring Win32Process::TempFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH, folder);
+  return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
+}
+
+void Win32Process::Terminate() {
+  PostQuitMessage(0);
+}
+
+void Win32Process::ExitNow(int code) {
+  ExitProcess(static_cast<UINT>(code));
+}
+
 }  // namespace platform::win32

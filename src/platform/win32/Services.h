@@ -23,6 +23,7 @@ class Win32FileSystem : public FileSystem {
   std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t limit) override;
   bool WriteWholeFile(const std::wstring& path, std::string_view bytes) override;
   bool CanOpenForWriting(const std::wstring& path) override;
+  std::unique_ptr<FileWriter> CreateForWriting(const std::wstring& path) override;
   bool MoveReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;
   bool CreateFolders(const std::wstring& path) override;
@@ -55,6 +56,8 @@ class Win32Shell : public Shell {
   void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override;
   void OpenLink(const ui::Form* owner, const std::wstring& address) override;
+  void Execute(const ui::Form* owner, const std::wstring& file, const std::wstring& parameters,
+               bool hidden) override;
   void NotifyAssociationsChanged() override;
   void RefreshDesktop() override;
   std::optional<std::wstring> AppDataFolder() override;
@@ -98,6 +101,8 @@ class Win32Dialogs : public Dialogs {
  public:
   int ShowMessage(const ui::Form* owner, const std::wstring& text, const std::wstring& caption,
                   unsigned flags) override;
+  bool AskYesNo(const ui::Form* owner, const std::wstring& text, const std::wstring& caption,
+                const std::wstring& yes, const std::wstring& no) override;
 };
 
 // The user-interface thread's queue; made on that thread. Work from a worker is handed over
@@ -120,6 +125,21 @@ class Win32Dispatcher : public Dispatcher {
 class Win32Process : public Process {
  public:
   std::wstring ExecutablePath() override;
+  std::wstring TempFolder() override;
+  void Terminate() override;
+  [[noreturn]] void ExitNow(int code) override;
+};
+
+// HTTP over WinHTTP: certificates validated, TLS 1.2 at least, redirects followed by hand
+// so that none leaves HTTPS unless the request allows plain HTTP.
+class Win32Http : public Http {
+ public:
+  std::unique_ptr<HttpClient> NewClient() override;
+};
+
+class Win32Threads : public Threads {
+ public:
+  std::unique_ptr<Thread> Start(std::function<void()> work) override;
 };
 
 class Win32Crypto : public Crypto {

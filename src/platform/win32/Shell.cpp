@@ -58,6 +58,13 @@ void Win32Shell::OpenLink(const ui::Form* owner, const std::wstring& address) {
   ShellExecuteW(window, L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
+void Win32Shell::Execute(const ui::Form* owner, const std::wstring& file,
+                         const std::wstring& parameters, bool hidden) {
+  HWND window = owner != nullptr ? WindowOf(*owner) : nullptr;
+  ShellExecuteW(window, L"open", file.c_str(), parameters.c_str(), nullptr,
+                hidden ? SW_HIDE : SW_SHOWNORMAL);
+}
+
 void Win32Shell::NotifyAssociationsChanged() {
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }

@@ -45,6 +45,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   win32::Win32Dispatcher dispatcher;
   win32::Win32Process process;
   win32::Win32VersionResources versions;
+  win32::Win32Http http;
+  win32::Win32Threads threads;
   // Declared before the application: the forms give their windows back to it as they go.
   win32::Win32FormHost forms;
   const platform::Services services{.files = &files,
@@ -56,6 +58,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                                     .dispatcher = &dispatcher,
                                     .process = &process,
                                     .versions = &versions,
+                                    .http = &http,
+                                    .threads = &threads,
                                     .forms = &forms};
   try {
     Application application(services);

@@ -33,8 +33,8 @@ class ButtonPeer : public SurfacePeer {
 
  protected:
   [[nodiscard]] Native Describe() const override {
-    return {WC_BUTTONW,
-            static_cast<DWORD>(BS_PUSHBUTTON | WS_TABSTOP | (HasPicture() ? BS_ICON : 0))};
+    const DWORD kind = button_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    return {WC_BUTTONW, static_cast<DWORD>(kind | WS_TABSTOP | (HasPicture() ? BS_ICON : 0))};
   }
 
   void Mirror(ui::Aspect aspect) override {

@@ -236,6 +236,13 @@ void FormWindow::Update(ui::Aspect aspect) {
     case ui::Aspect::Focus:
       RestoreFocus();
       break;
+    case ui::Aspect::TaskbarProgress:
+      for (const ui::Component* part : form_.Components()) {
+        if (const auto* progress = dynamic_cast<const ui::TaskbarProgress*>(part)) {
+          taskbar_.Show(window, *progress);
+        }
+      }
+      break;
     default:
       break;
   }

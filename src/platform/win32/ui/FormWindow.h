@@ -10,6 +10,7 @@
 #include "platform/win32/ui/Fonts.h"
 #include "platform/win32/ui/Handles.h"
 #include "platform/win32/ui/Palette.h"
+#include "platform/win32/ui/TaskbarButton.h"
 #include "platform/win32/ui/Tooltips.h"
 #include "platform/win32/ui/WindowPeer.h"
 
@@ -79,6 +80,7 @@ class FormWindow : public ui::Peer {
   Tooltips tips_;
   ui::Style style_ = ui::Style::None;
   Palette palette_;
+  TaskbarButton taskbar_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool alive_ = true;
   bool open_ = false;

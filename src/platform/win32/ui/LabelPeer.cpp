@@ -22,7 +22,10 @@ class LabelPeer : public SurfacePeer {
 
  protected:
   [[nodiscard]] Native Describe() const override {
-    const DWORD align = label_.Alignment() == ui::TextAlign::Center ? SS_CENTER : SS_LEFT;
+    const ui::TextAlign alignment = label_.Alignment();
+    const DWORD align = alignment == ui::TextAlign::Center  ? SS_CENTER
+                        : alignment == ui::TextAlign::Right ? SS_RIGHT
+                                                            : SS_LEFT;
     return {WC_STATICW, align | SS_NOPREFIX};
   }
   void Mirror(ui::Aspect aspect) override {

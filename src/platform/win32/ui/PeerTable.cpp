@@ -18,6 +18,7 @@ PeerMaker MakerFor(ui::Kind kind) {
       {ui::Kind::DateTimePicker, MakeDateTimePickerPeer},
       {ui::Kind::StatusBar, MakeStatusBarPeer},
       {ui::Kind::ListView, MakeListViewPeer},
+      {ui::Kind::ProgressBar, MakeProgressBarPeer},
   };
   for (const auto& [k, maker] : kMakers) {
     if (k == kind) return maker;

@@ -25,5 +25,6 @@ std::unique_ptr<WindowPeer> MakeComboBoxPeer(ui::Control& control, FormWindow& f
 std::unique_ptr<WindowPeer> MakeDateTimePickerPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeStatusBarPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeListViewPeer(ui::Control& control, FormWindow& form);
+std::unique_ptr<WindowPeer> MakeProgressBarPeer(ui::Control& control, FormWindow& form);
 
 }  // namespace platform::win32

@@ -1,0 +1,23 @@
+# The update servers of this build, checked here so that a shipped build can only ever fetch
+# and run an update over HTTPS.
+list(LENGTH BRINDLOW_UPDATE_SERVERS server_count)
+if(NOT server_count EQUAL 2)
+  message(FATAL_ERROR "BRINDLOW_UPDATE_SERVERS needs two addresses separated by ;")
+endif()
+foreach(server IN LISTS BRINDLOW_UPDATE_SERVERS)
+  if(NOT server MATCHES "/$")
+    message(FATAL_ERROR "Update server ${server} must end in /")
+  endif()
+  if(NOT server MATCHES "^https://" AND NOT (BRINDLOW_UPDATE_ALLOW_HTTP AND server MATCHES "^http://"))
+    message(FATAL_ERROR "Update server ${server} is not HTTPS (plain HTTP needs BRINDLOW_UPDATE_ALLOW_HTTP)")
+  endif()
+endforeach()
+list(GET BRINDLOW_UPDATE_SERVERS 0 BRINDLOW_UPDATE_PRIMARY)
+list(GET BRINDLOW_UPDATE_SERVERS 1 BRINDLOW_UPDATE_MIRROR)
+if(BRINDLOW_UPDATE_ALLOW_HTTP)
+  set(BRINDLOW_UPDATE_ALLOW_HTTP_VALUE true)
+else()
+  set(BRINDLOW_UPDATE_ALLOW_HTTP_VALUE false)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/src/updater/UpdateConfig.h.in
+  ${CMAKE_BINARY_DIR}/generated/updater/UpdateConfig.h @ONLY)

@@ -1,0 +1,204 @@
+// Asking the update servers: their order, what counts as an answer, the request's settings,
+// the user's proxy, and the comparison of two versions.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/HttpUrl.h"
+#include "platform/fake/FakeServices.h"
+#include "updater/UpdateLookup.h"
+
+namespace {
+
+using platform::HttpError;
+using platform::RegistryRoot;
+using platform::fake::FakeHttp;
+using updater::UpdateLookup;
+
+const std::wstring kPrimary = L"https://brindlow.example/download/";
+const std::wstring kMirror = L"https://mirror.brindlow.example/download/";
+const std::wstring kPrimaryFile = kPrimary + L"Brindlow/version.txt";
+const std::wstring kMirrorFile = kMirror + L"Brindlow/version.txt";
+const std::wstring kInternetSettings =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+struct SourceCase {
+  const char* what;
+  std::optional<FakeHttp::Answer> primary;  // none: no connection
+  std::optional<FakeHttp::Answer> mirror;
+  bool portable;
+  bool found;
+  std::wstring version;
+  std::wstring url;
+  int clients;
+};
+
+class FindUpdateSource : public testing::TestWithParam<SourceCase> {};
+
+TEST_P(FindUpdateSource, AsksTheServersInOrderUntilOneGivesAVersion) {
+  const SourceCase& c = GetParam();
+  platform::fake::FakePlatform fake;
+  if (c.primary) fake.http.answers[kPrimaryFile] = *c.primary;
+  if (c.mirror) fake.http.answers[kMirrorFile] = *c.mirror;
+  const UpdateLookup lookup(fake.http, fake.registry, {kPrimary, kMirror, false}, c.portable);
+  std::wstring version = L"untouched";
+  std::wstring url = L"untouched";
+  EXPECT_EQ(lookup.FindUpdateSource(version, url), c.found);
+  EXPECT_EQ(version, c.version);
+  EXPECT_EQ(url, c.url);
+  ASSERT_EQ(fake.http.sent.size(), static_cast<size_t>(c.clients));
+  for (int i = 0; i < c.clients; ++i) {
+    EXPECT_EQ(fake.http.sent[i].client, i + 1) << "a new client for each server";
+    EXPECT_EQ(fake.http.sent[i].request.url, i == 0 ? kPrimaryFile : kMirrorFile);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FindUpdateSource,
+    testing::Values(
+        SourceCase{"PrimaryAnswers", FakeHttp::Answer::Body("5.10.0.1"),
+                   FakeHttp::Answer::Body("9.9"), false, true, L"5.10.0.1",
+                   kPrimary + L"Brindlow/Brindlow-setup.exe", 1},
+        SourceCase{"PrimaryNotFoundMirrorAnswers", FakeHttp::Answer::Status(404),
+                   FakeHttp::Answer::Body("5.10"), false, true, L"5.10",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
+        SourceCase{"PortableGetsTheArchive", FakeHttp::Answer::Body("5.10"), std::nullopt, true,
+                   true, L"5.10", kPrimary + L"Brindlow/Brindlow.zip", 1},
+        SourceCase{"LineBreakTrimmed", FakeHttp::Answer::Body("\t 5.10.0.1\r\n"), std::nullopt,
+                   false, true, L"5.10.0.1", kPrimary + L"Brindlow/Brindlow-setup.exe", 1},
+        SourceCase{"BlankFilesOnBoth", FakeHttp::Answer::Body(" \r\n\t\r\n"),
+                   FakeHttp::Answer::Body("\n"), false, false, L"untouched", L"untouched", 2},
+        SourceCase{"NeitherConnects", std::nullopt, std::nullopt, false, false, L"untouched",
+                   L"untouched", 2},
+        SourceCase{"PrimaryTimesOut", FakeHttp::Answer::Failure(HttpError::Timeout),
+                   FakeHttp::Answer::Body("6"), false, true, L"6",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
+        SourceCase{"OversizedFileIsNoAnswer", FakeHttp::Answer::Body("5." + std::string(5000, '1')),
+                   FakeHttp::Answer::Body("6"), false, true, L"6",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
+        SourceCase{"NonNumericVersionIsAnAnswer", FakeHttp::Answer::Body("5.x-beta"),
+                   FakeHttp::Answer::Body("6"), false, true, L"5.x-beta",
+                   kPrimary + L"Brindlow/Brindlow-setup.exe", 1}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST(FindUpdateSourceRequest, HasTheAgentTheTimeLimitsAndTheUsersProxyAndRefusesPlainHttp) {
+  platform::fake::FakePlatform fake;
+  fake.registry.dwords[{RegistryRoot::CurrentUser, kInternetSettings + L"\\ProxyEnable"}] = 1;
+  fake.registry.strings[{RegistryRoot::CurrentUser, kInternetSettings + L"\\ProxyServer"}] =
+      L"10.0.0.5:3128";
+  const std::wstring plain = L"http://brindlow.example/download/";
+  fake.http.answers[plain + L"Brindlow/version.txt"] = FakeHttp::Answer::Body("9");
+  const UpdateLookup lookup(fake.http, fake.registry, {plain, kMirror, false}, false);
+  std::wstring version;
+  std::wstring url;
+  EXPECT_FALSE(lookup.FindUpdateSource(version, url)) << "plain HTTP is not fetched";
+  ASSERT_EQ(fake.http.sent.size(), 2u);
+  const platform::HttpRequest& sent = fake.http.sent[1].request;
+  ASSERT_EQ(sent.headers.size(), 1u);
+  EXPECT_EQ(sent.headers[0].first, L"User-Agent");
+  EXPECT_EQ(sent.headers[0].second,
+            L"Mozilla/5.0 (Windows NT 6.1; WOW64;rv:12.0) Gecko/20100101 Firefox/12.0");
+  EXPECT_EQ(sent.connectTimeout, 3000);
+  EXPECT_EQ(sent.readTimeout, 5000);
+  EXPECT_FALSE(sent.allowPlainHttp);
+  ASSERT_TRUE(sent.proxy.has_value());
+  EXPECT_EQ(sent.proxy->host, L"10.0.0.5");
+  EXPECT_EQ(sent.proxy->port, 3128);
+}
+
+struct ProxyCase {
+  const char* what;
+  std::optional<std::uint32_t> enable;
+  std::optional<std::wstring> server;
+  bool result;
+  std::wstring host;
+  int port;
+  bool enabled;
+};
+
+class SystemProxy : public testing::TestWithParam<ProxyCase> {};
+
+TEST_P(SystemProxy, ReadsHostAndPortOnlyWhenSwitchedOnAndComplete) {
+  const ProxyCase& c = GetParam();
+  platform::fake::FakeRegistry registry;
+  if (c.enable)
+    registry.dwords[{RegistryRoot::CurrentUser, kInternetSettings + L"\\ProxyEnable"}] = *c.enable;
+  if (c.server)
+    registry.strings[{RegistryRoot::CurrentUser, kInternetSettings + L"\\ProxyServer"}] = *c.server;
+  std::wstring host = L"stale";
+  int port = -1;
+  bool enabled = true;
+  EXPECT_EQ(updater::GetSystemProxy(registry, host, port, enabled), c.result);
+  EXPECT_EQ(host, c.host);
+  EXPECT_EQ(port, c.port);
+  EXPECT_EQ(enabled, c.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SystemProxy,
+    testing::Values(ProxyCase{"HostAndPort", 1, L"10.0.0.5:3128", true, L"10.0.0.5", 3128, true},
+                    ProxyCase{"NoColon", 1, L"10.0.0.5", false, L"", 0, true},
+                    ProxyCase{"PortNotANumber", 1, L"10.0.0.5:x", true, L"10.0.0.5", 8080, true},
+                    ProxyCase{"PerProtocolList", 1, L"http=p:80;https=p:443", true, L"http=p", 8080,
+                              true},
+                    ProxyCase{"SwitchedOff", 0, L"10.0.0.5:3128", false, L"", 0, false},
+                    ProxyCase{"EnableAbsent", std::nullopt, L"10.0.0.5:3128", false, L"", 0, false},
+                    ProxyCase{"ServerAbsent", 1, std::nullopt, false, L"", 0, true}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+struct VersionCase {
+  const char* what;
+  std::wstring a;
+  std::wstring b;
+  int result;
+};
+
+class CompareVersions : public testing::TestWithParam<VersionCase> {};
+
+TEST_P(CompareVersions, ComparesComponentByComponent) {
+  const VersionCase& c = GetParam();
+  EXPECT_EQ(updater::CompareVersions(c.a, c.b), c.result);
+  EXPECT_EQ(updater::CompareVersions(c.b, c.a), -c.result) << "the other way round";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CompareVersions,
+    testing::Values(VersionCase{"MissingComponentsAreZero", L"1.2", L"1.2.0.0", 0},
+                    VersionCase{"NumbersNotText", L"1.10", L"1.9", 1},
+                    VersionCase{"FirstComponent", L"2", L"10", -1},
+                    VersionCase{"LettersAreZero", L"1.x", L"1.0", 0},
+                    VersionCase{"EmptyIsZero", L"", L"0", 0},
+                    VersionCase{"EmptyComponent", L"1..2", L"1.0.2", 0},
+                    VersionCase{"BlankSeparates", L"1 2", L"1.2", 0},
+                    VersionCase{"OutOfRangeIsZero", L"99999999999.1", L"0.1", 0},
+                    VersionCase{"LaterComponentDecides", L"5.10.0.2", L"5.10.0.1", 1}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+struct RedirectCase {
+  const char* what;
+  std::wstring location;
+  std::wstring resolved;
+};
+
+class ResolveRedirect : public testing::TestWithParam<RedirectCase> {};
+
+TEST_P(ResolveRedirect, LeadsFromTheAddressAskedAndOnlyToHttpsUnlessAllowed) {
+  const RedirectCase& c = GetParam();
+  const std::wstring resolved =
+      platform::ResolveRedirect(L"https://a.example:8443/x/version.txt?q=1", c.location);
+  EXPECT_EQ(resolved, c.resolved);
+  EXPECT_EQ(platform::IsAllowedUrl(resolved, false), resolved.starts_with(L"https://"));
+  EXPECT_TRUE(platform::IsAllowedUrl(resolved, true));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResolveRedirect,
+    testing::Values(RedirectCase{"Absolute", L"https://b.example/y", L"https://b.example/y"},
+                    RedirectCase{"AbsolutePlain", L"http://b.example/y", L"http://b.example/y"},
+                    RedirectCase{"SchemeRelative", L"//b.example/y", L"https://b.example/y"},
+                    RedirectCase{"HostRelative", L"/y/z.txt", L"https://a.example:8443/y/z.txt"},
+                    RedirectCase{"FolderRelative", L"z.txt", L"https://a.example:8443/x/z.txt"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+}  // namespace
