@@ -61,9 +61,13 @@ gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
 
 # The release under Wine (scripts/package makes it from this build): installed silently,
 # installed again over the running program, uninstalled. Alone: it closes Brindlow's windows.
-add_test(NAME release.install COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/install.sh)
-set_tests_properties(release.install PROPERTIES RUN_SERIAL TRUE TIMEOUT 900
-  ENVIRONMENT "BRINDLOW_WINDOWS_DIR=${CMAKE_BINARY_DIR}")
+# Updating through the program itself, installed and portable, from a server on 127.0.0.1:
+# two more versions are built for it, beside this build.
+foreach(test install update)
+  add_test(NAME release.${test} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/${test}.sh)
+  set_tests_properties(release.${test} PROPERTIES RUN_SERIAL TRUE TIMEOUT 1800
+    ENVIRONMENT "BRINDLOW_WINDOWS_DIR=${CMAKE_BINARY_DIR}")
+endforeach()
 # What the portable update script runs and Wine lacks, for the update tests: PowerShell's
 # unpacking of an archive and timeout.exe.
 foreach(tool PowerShell Timeout)

@@ -49,5 +49,6 @@ wait_until_gone "$program_dir/Uninstall.exe" || fail "the uninstaller was not re
 [ "$(find "$program_dir" -type f | wc -l)" -eq 1 ] || fail "installed files are left"
 [ -f "$settings" ] || fail "the user's settings were removed"
 rm -rf "$program_dir"
+rm -f "$settings"
 
 echo "release install: passed"
