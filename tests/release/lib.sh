@@ -26,32 +26,21 @@ settings_file() {
 
 # A top-level window with exactly this title exists on the display.
 window_shown() { xwininfo -root -tree 2>/dev/null | grep -qF "\"$1\""; }
+no_window() { ! window_shown "$1"; }
+no_file() { [ ! -e "$1" ]; }
 
-# wait_for_window TITLE / wait_for_no_window TITLE: within 60 seconds.
-wait_for_window() {
+# wait_until COMMAND...: COMMAND succeeds within 60 seconds.
+wait_until() {
   local tries=0
-  until window_shown "$1"; do
+  until "$@"; do
     ((++tries < 600)) || return 1
     sleep 0.1
   done
 }
-wait_for_no_window() {
-  local tries=0
-  while window_shown "$1"; do
-    ((++tries < 600)) || return 1
-    sleep 0.1
-  done
-}
-
-# wait_until_gone FILE: the file is deleted within 60 seconds (the uninstaller runs as a copy
-# of itself, after the started one has ended).
-wait_until_gone() {
-  local tries=0
-  while [ -e "$1" ]; do
-    ((++tries < 600)) || return 1
-    sleep 0.1
-  done
-}
+wait_for_window() { wait_until window_shown "$1"; }
+wait_for_no_window() { wait_until no_window "$1"; }
+# The uninstaller runs as a copy of itself, after the started one has ended.
+wait_until_gone() { wait_until no_file "$1"; }
 
 # Ends every process of the image name in the prefix.
 end_program() { wine taskkill /F /IM "$1" >/dev/null 2>&1 || true; }
