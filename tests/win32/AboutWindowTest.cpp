@@ -27,23 +27,10 @@ using platform::win32::WindowOf;
 using window_test::ClassOf;
 using window_test::PlaceOf;
 using window_test::Show;
+using window_test::TextExtent;
 using window_test::TextOf;
 
 constexpr wchar_t kMainCaption[] = L"Brindlow 1.0.0.0 (64-bit) Portable";
-
-// The size the window's text takes in its own font, on one line.
-SIZE TextExtent(HWND window) {
-  const std::wstring text = TextOf(window);
-  const platform::win32::WindowDc dc(window);
-  const platform::win32::Selected font(
-      dc.Get(), reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE size = {};
-  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc.Get(), &metrics);
-  size.cy = metrics.tmHeight;
-  return size;
-}
 
 LOGFONTW FontOf(HWND window) {
   LOGFONTW font = {};

@@ -129,6 +129,30 @@ class UpdateWindowOnWine : public testing::Test {
   HWND frame = nullptr;
 };
 
+TEST_F(UpdateWindowOnWine, ShowsEveryTextWhole) {
+  Make(L"http://127.0.0.1:1/", L"http://127.0.0.1:1/");
+  WhileShown([&] {
+    const int dpi = window_test::DpiOf(frame);
+    for (const ui::Component* component : form->Components()) {
+      const auto* control = dynamic_cast<const ui::Control*>(component);
+      HWND window = control != nullptr ? WindowOf(*control) : nullptr;
+      if (window == nullptr || !IsWindowVisible(window) || TextOf(window).empty()) continue;
+      SCOPED_TRACE(testing::PrintToString(control->Name()));
+      const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
+      const bool checkBox = window_test::ClassOf(window) == WC_BUTTONW &&
+                            (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX);
+      // A check box's text stands right of its box.
+      const int box = checkBox ? ui::Scale(16, dpi) : 0;
+      const SIZE text = window_test::TextExtent(window);
+      const ui::Rect place = window_test::PlaceOf(window);
+      EXPECT_LE(text.cx + box, place.width) << "the text is cut off";
+      EXPECT_LE(text.cy, place.height) << "the text is cut off";
+    }
+    window_test::ExpectDrawn(
+        window_test::SaveScreenshot(frame, L"update-window-" + std::to_wstring(dpi) + L"dpi.bmp"));
+  });
+}
+
 TEST_F(UpdateWindowOnWine, ChecksTheMirrorAndDownloadsTheSetupProgramWithProgress) {
   LocalServer server{{
       {"/b/Brindlow/version.txt", Reply{.body = "9.0.0.0\r\n"}},

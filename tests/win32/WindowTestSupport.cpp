@@ -200,4 +200,18 @@ void ExpectDrawn(const Screenshot& shot) {
   EXPECT_GE(shot.colours, kFewestOfADrawnWindow) << "the screenshot shows no drawn window";
 }
 
+// The size the window's text takes in its own font, on one line.
+SIZE TextExtent(HWND window) {
+  const std::wstring text = TextOf(window);
+  const platform::win32::WindowDc dc(window);
+  const platform::win32::Selected font(
+      dc.Get(), reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc.Get(), &metrics);
+  size.cy = metrics.tmHeight;
+  return size;
+}
+
 }  // namespace window_test

@@ -29,6 +29,8 @@ void LetWindowsRun();
 // The name of the window's class.
 std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);
+// The size the window's text takes in its own font, on one line.
+SIZE TextExtent(HWND window);
 // Where a window stands in its parent's client area.
 ui::Rect PlaceOf(HWND window);
 // "left,top widthxheight", for failure messages.
