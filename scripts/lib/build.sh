@@ -32,7 +32,7 @@ build_windows() {
   _configure_once "$BRINDLOW_WINDOWS_DIR" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$BRINDLOW_ROOT/cmake/mingw-w64.cmake"
   if [ -n "${BRINDLOW_WINDOWS_OPTIONS[*]:-}" ]; then
-    cmake -B "$BRINDLOW_WINDOWS_DIR" "${BRINDLOW_WINDOWS_OPTIONS[@]}" \
+    cmake -S "$BRINDLOW_ROOT" -B "$BRINDLOW_WINDOWS_DIR" "${BRINDLOW_WINDOWS_OPTIONS[@]}" \
       >"$BRINDLOW_WINDOWS_DIR/configure.log" 2>&1 ||
       { cat "$BRINDLOW_WINDOWS_DIR/configure.log" >&2; die "configuring with options failed"; }
   fi
