@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Crypto.h"
 #include "platform/Dialogs.h"
 #include "platform/Dispatcher.h"
 #include "platform/FileSystem.h"
@@ -29,6 +30,7 @@ struct Services {
   VersionResources* versions = nullptr;
   Http* http = nullptr;
   Threads* threads = nullptr;
+  Crypto* crypto = nullptr;
   ui::FormHost* forms = nullptr;
 };
 

@@ -6,7 +6,8 @@ namespace updater {
 
 bool DownloadToFile(HttpClientComponent& client, const platform::HttpRequest& request,
                     platform::FileSystem& files, const std::wstring& target,
-                    const DownloadProgress& progress) {
+                    const DownloadProgress& progress,
+                    const std::function<bool(const std::wstring& file)>& accept) {
   const std::wstring part = target + L".part";
   std::unique_ptr<platform::FileWriter> writer = files.CreateForWriting(part);
   if (writer == nullptr) return false;
@@ -27,7 +28,7 @@ bool DownloadToFile(HttpClientComponent& client, const platform::HttpRequest& re
   const bool complete = client.Get(request, sink).Ok() && stored;
   const bool closed = writer->Close();
   writer.reset();
-  if (complete && closed && files.MoveReplacing(part, target)) return true;
+  if (complete && closed && accept(part) && files.MoveReplacing(part, target)) return true;
   files.RemoveFile(part);
   return false;
 }

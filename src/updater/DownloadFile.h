@@ -17,9 +17,11 @@ struct DownloadProgress {
 };
 
 // Streams the body of `request` into a file beside `target` and moves it into place once
-// complete. On any failure (or an abort) nothing is left behind and `target` is untouched.
+// complete and accepted by `accept`, which is given the complete file's path. On any failure,
+// an abort or a refusal nothing is left behind and `target` is untouched.
 bool DownloadToFile(HttpClientComponent& client, const platform::HttpRequest& request,
                     platform::FileSystem& files, const std::wstring& target,
-                    const DownloadProgress& progress);
+                    const DownloadProgress& progress,
+                    const std::function<bool(const std::wstring& file)>& accept);
 
 }  // namespace updater

@@ -215,5 +215,5 @@ void TForm10::StartThread(std::function<void()> work) {
 }
 
 updater::UpdateLookup TForm10::Lookup() const {
-  return {*services_.http, *services_.registry, servers_, state_.PortableMode};
+  return {*services_.http, *services_.registry, *services_.crypto, servers_, state_.PortableMode};
 }

@@ -59,12 +59,15 @@ class TForm10 : public ui::Form {
   void QuickStartUpdate();
   [[nodiscard]] std::wstring LocalVersion() const;
 
-  // What the checks found, read by the download.
+  // What the checks found, read by the download: only a file the signed manifest names, by
+  // size and SHA-256, is kept.
   std::wstring UpdateUrl;
   std::wstring UpdateVersion;
+  updater::ReleaseManifest UpdateManifest;
   int CompareResult = 0;
   std::wstring BgServerVersion;
   std::wstring BgDownloadUrl;
+  updater::ReleaseManifest BgManifest;
   bool QuickStartPending = false;
   bool AbortUpdate = false;
   bool UpdateAvailable = false;

@@ -12,6 +12,7 @@ namespace {
 struct BackgroundCheck {
   std::wstring TempServerVersion;
   std::wstring TempDownloadUrl;
+  updater::ReleaseManifest TempManifest;
   bool FoundSource = false;
 };
 
@@ -20,7 +21,8 @@ struct BackgroundCheck {
 void TForm10::Check(std::wstring& ServerVersion, const std::wstring& LocalVersion) {
   std::wstring version;
   std::wstring url;
-  const bool found = Lookup().FindUpdateSource(version, url);
+  updater::ReleaseManifest manifest;
+  const bool found = Lookup().FindUpdateSource(version, url, manifest);
   if (found) ServerVersion = version;
   services_.dispatcher->RunOnUiThread([&] {
     if (!found) {
@@ -29,10 +31,12 @@ void TForm10::Check(std::wstring& ServerVersion, const std::wstring& LocalVersio
       CompareResult = 0;
       UpdateUrl.clear();
       UpdateVersion.clear();
+      UpdateManifest = {};
       return;
     }
     UpdateUrl = url;
     UpdateVersion = version;
+    UpdateManifest = std::move(manifest);
     CompareResult = updater::CompareVersions(version, LocalVersion);
     LabelUpDate->SetCaption(CompareResult == 1 ? LangUpdateAvailable->Caption() + L" " +
                                                      LocalVersion + L" ---> " + version
@@ -44,12 +48,14 @@ void TForm10::Check(std::wstring& ServerVersion, const std::wstring& LocalVersio
 void TForm10::CheckForUpdatesInBackground() {
   auto task = std::make_shared<BackgroundCheck>();
   StartThread([this, task] {
-    task->FoundSource = Lookup().FindUpdateSource(task->TempServerVersion, task->TempDownloadUrl);
+    task->FoundSource = Lookup().FindUpdateSource(task->TempServerVersion, task->TempDownloadUrl,
+                                                  task->TempManifest);
     const std::wstring local = LocalVersion();
     // Handed over whole, so that the window's thread alone touches what it reads.
     services_.dispatcher->RunOnUiThread([this, task, local] {
       BgServerVersion = task->FoundSource ? task->TempServerVersion : L"";
       BgDownloadUrl = task->FoundSource ? task->TempDownloadUrl : L"";
+      BgManifest = task->FoundSource ? task->TempManifest : updater::ReleaseManifest{};
       UpdateAvailable = task->FoundSource && updater::CompareVersions(BgServerVersion, local) == 1;
       ShowUpdatePrompt();
     });
@@ -67,6 +73,7 @@ void TForm10::ShowUpdatePrompt() {
   }
   UpdateUrl = BgDownloadUrl;
   UpdateVersion = BgServerVersion;
+  UpdateManifest = BgManifest;
   QuickStartPending = true;
   if (Visible()) {
     // Asked over the open window, which cannot be shown again: the download starts there,
@@ -81,6 +88,7 @@ void TForm10::ShowUpdatePrompt() {
 void TForm10::QuickStartUpdate() {
   UpdateUrl = BgDownloadUrl;
   UpdateVersion = BgServerVersion;
+  UpdateManifest = BgManifest;
   LabelUpDate->SetCaption(LangUpdateAvailable->Caption() + L" " + LocalVersion() + L" ---> " +
                           UpdateVersion);
   // The download begins once the window's modal loop runs, not inside its showing.

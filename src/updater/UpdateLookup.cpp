@@ -80,6 +80,10 @@ std::wstring GetZipFileName() {
   return GetUpdateBaseName() + L".zip";
 }
 
+std::wstring GetManifestFileName() {
+  return L"manifest.txt";
+}
+
 bool GetSystemProxy(platform::Registry& registry, std::wstring& ProxyServer, int& ProxyPort,
                     bool& Enabled) {
   using platform::RegistryRoot;
@@ -116,22 +120,43 @@ int CompareVersions(const std::wstring& a, const std::wstring& b) {
   return 0;
 }
 
-bool UpdateLookup::FindUpdateSource(std::wstring& ServerVersion, std::wstring& DownloadUrl) const {
+bool UpdateLookup::FindUpdateSource(std::wstring& ServerVersion, std::wstring& DownloadUrl,
+                                    ReleaseManifest& Manifest) const {
+  const std::wstring download = portable_ ? GetZipFileName() : GetSetupFileName();
   for (const std::wstring& base : {servers_.primary, servers_.mirror}) {
     const std::wstring folder = base + GetUpdateBaseName() + L"/";
-    if (const std::optional<std::wstring> version = AskVersion(folder)) {
-      ServerVersion = *version;
-      DownloadUrl = folder + (portable_ ? GetZipFileName() : GetSetupFileName());
-      return true;
+    const std::optional<std::wstring> version = AskVersion(folder);
+    if (!version) continue;
+    const std::optional<std::string> text = Fetch(folder + GetManifestFileName(), kLargestManifest);
+    if (!text) continue;
+    std::optional<ReleaseManifest> manifest =
+        ReadSignedManifest(*text, servers_.releaseKey, crypto_);
+    // Neither file alone decides what is offered: a version the signed manifest does not name,
+    // or a release without the download, is no answer.
+    if (!manifest || manifest->version != *version || !manifest->files.contains(download)) {
+      continue;
     }
+    ServerVersion = *version;
+    DownloadUrl = folder + download;
+    Manifest = std::move(*manifest);
+    return true;
   }
   return false;
 }
 
 std::optional<std::wstring> UpdateLookup::AskVersion(const std::wstring& folder) const {
+  const std::optional<std::string> body = Fetch(folder + L"version.txt", kLargestVersionFile);
+  if (!body) return std::nullopt;
+  std::wstring version = Trimmed(platform::FromAnsi(*body));
+  if (version.empty()) return std::nullopt;
+  return version;
+}
+
+std::optional<std::string> UpdateLookup::Fetch(const std::wstring& url,
+                                               std::size_t largest) const {
   const std::unique_ptr<platform::HttpClient> client = http_.NewClient();
   platform::HttpRequest request;
-  request.url = folder + L"version.txt";
+  request.url = url;
   request.headers = {{L"User-Agent", kUserAgent}};
   request.proxy = ProxyToUse(registry_);
   request.connectTimeout = kConnectTimeout;
@@ -141,12 +166,10 @@ std::optional<std::wstring> UpdateLookup::AskVersion(const std::wstring& folder)
   platform::HttpSink sink;
   sink.receive = [&](std::string_view bytes) {
     body.append(bytes);
-    return body.size() <= kLargestVersionFile;
+    return body.size() <= largest;
   };
   if (!client->Get(request, sink).Ok()) return std::nullopt;
-  std::wstring version = Trimmed(platform::FromAnsi(body));
-  if (version.empty()) return std::nullopt;
-  return version;
+  return body;
 }
 
 }  // namespace updater

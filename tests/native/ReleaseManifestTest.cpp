@@ -22,20 +22,8 @@ platform::Sha256 Digest(const char* hex) {
 
 class ReleaseManifestTest : public testing::Test {
  protected:
-  ReleaseManifestTest() { crypto.key.fill(0x4B); }
-
-  // `body` with a signature line that the fake takes as made with the maker's key.
-  std::string Signed(const std::string& body, std::string lineEnd = "\n") {
-    platform::P256Signature signature{};
-    signature.fill(static_cast<std::uint8_t>(++signatures));
-    crypto.signedMessages.insert({body, signature});
-    std::string hex;
-    for (const std::uint8_t byte : signature) {
-      constexpr char kDigits[] = "0123456789abcdef";
-      hex += kDigits[byte >> 4];
-      hex += kDigits[byte & 15];
-    }
-    return body + "signature=" + hex + lineEnd;
+  std::string Signed(const std::string& body, const std::string& lineEnd = "\n") {
+    return crypto.Signed(body, lineEnd);
   }
 
   static std::string Body(const std::string& lines, const std::string& lineEnd = "\n") {
@@ -51,7 +39,6 @@ class ReleaseManifestTest : public testing::Test {
   }
 
   FakeCrypto crypto;
-  int signatures = 0;
 };
 
 TEST_F(ReleaseManifestTest, ReadsTheVersionAndTheFilesOfASignedManifest) {

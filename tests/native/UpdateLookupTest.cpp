@@ -2,8 +2,10 @@
 // the user's proxy, and the comparison of two versions.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/HttpUrl.h"
 #include "platform/fake/FakeServices.h"
@@ -23,64 +25,136 @@ const std::wstring kMirrorFile = kMirror + L"Brindlow/version.txt";
 const std::wstring kInternetSettings =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
+const std::wstring kPrimaryManifest = kPrimary + L"Brindlow/manifest.txt";
+const std::wstring kMirrorManifest = kMirror + L"Brindlow/manifest.txt";
+const std::map<std::string, std::string> kReleaseFiles = {{"Brindlow-setup.exe", "setup"},
+                                                          {"Brindlow.zip", "zip"}};
+
 struct SourceCase {
   const char* what;
   std::optional<FakeHttp::Answer> primary;  // none: no connection
   std::optional<FakeHttp::Answer> mirror;
+  // The version each server's signed manifest names; none: no manifest there.
+  std::optional<std::string> primaryRelease;
+  std::optional<std::string> mirrorRelease;
   bool portable;
   bool found;
   std::wstring version;
   std::wstring url;
-  int clients;
+  std::vector<std::wstring> asked;
 };
 
 class FindUpdateSource : public testing::TestWithParam<SourceCase> {};
 
-TEST_P(FindUpdateSource, AsksTheServersInOrderUntilOneGivesAVersion) {
+TEST_P(FindUpdateSource, AsksTheServersInOrderUntilOneGivesAVersionItsManifestSigns) {
   const SourceCase& c = GetParam();
   platform::fake::FakePlatform fake;
   if (c.primary) fake.http.answers[kPrimaryFile] = *c.primary;
   if (c.mirror) fake.http.answers[kMirrorFile] = *c.mirror;
-  const UpdateLookup lookup(fake.http, fake.registry, {kPrimary, kMirror, false}, c.portable);
+  if (c.primaryRelease) {
+    fake.http.answers[kPrimaryManifest] =
+        FakeHttp::Answer::Body(fake.crypto.SignedManifest(*c.primaryRelease, kReleaseFiles));
+  }
+  if (c.mirrorRelease) {
+    fake.http.answers[kMirrorManifest] =
+        FakeHttp::Answer::Body(fake.crypto.SignedManifest(*c.mirrorRelease, kReleaseFiles));
+  }
+  const UpdateLookup lookup(fake.http, fake.registry, fake.crypto,
+                            {kPrimary, kMirror, false, fake.crypto.key}, c.portable);
   std::wstring version = L"untouched";
   std::wstring url = L"untouched";
-  EXPECT_EQ(lookup.FindUpdateSource(version, url), c.found);
+  updater::ReleaseManifest manifest;
+  EXPECT_EQ(lookup.FindUpdateSource(version, url, manifest), c.found);
   EXPECT_EQ(version, c.version);
   EXPECT_EQ(url, c.url);
-  ASSERT_EQ(fake.http.sent.size(), static_cast<size_t>(c.clients));
-  for (int i = 0; i < c.clients; ++i) {
-    EXPECT_EQ(fake.http.sent[i].client, i + 1) << "a new client for each server";
-    EXPECT_EQ(fake.http.sent[i].request.url, i == 0 ? kPrimaryFile : kMirrorFile);
+  EXPECT_EQ(manifest.version, c.found ? c.version : L"");
+  EXPECT_EQ(manifest.files.size(), c.found ? 2u : 0u);
+  std::vector<std::wstring> asked;
+  for (size_t i = 0; i < fake.http.sent.size(); ++i) {
+    EXPECT_EQ(fake.http.sent[i].client, static_cast<int>(i) + 1) << "a new client for each file";
+    asked.push_back(fake.http.sent[i].request.url);
   }
+  EXPECT_EQ(asked, c.asked);
 }
+
+const std::vector<std::wstring> kPrimaryOnly = {kPrimaryFile, kPrimaryManifest};
+const std::vector<std::wstring> kBoth = {kPrimaryFile, kPrimaryManifest, kMirrorFile,
+                                         kMirrorManifest};
+const std::vector<std::wstring> kBothVersionsOnly = {kPrimaryFile, kMirrorFile};
+const std::vector<std::wstring> kMirrorAfterPrimaryVersion = {kPrimaryFile, kMirrorFile,
+                                                              kMirrorManifest};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FindUpdateSource,
     testing::Values(
         SourceCase{"PrimaryAnswers", FakeHttp::Answer::Body("5.10.0.1"),
-                   FakeHttp::Answer::Body("9.9"), false, true, L"5.10.0.1",
-                   kPrimary + L"Brindlow/Brindlow-setup.exe", 1},
+                   FakeHttp::Answer::Body("9.9"), "5.10.0.1", "9.9", false, true, L"5.10.0.1",
+                   kPrimary + L"Brindlow/Brindlow-setup.exe", kPrimaryOnly},
         SourceCase{"PrimaryNotFoundMirrorAnswers", FakeHttp::Answer::Status(404),
-                   FakeHttp::Answer::Body("5.10"), false, true, L"5.10",
-                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
-        SourceCase{"PortableGetsTheArchive", FakeHttp::Answer::Body("5.10"), std::nullopt, true,
-                   true, L"5.10", kPrimary + L"Brindlow/Brindlow.zip", 1},
+                   FakeHttp::Answer::Body("5.10"), std::nullopt, "5.10", false, true, L"5.10",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", kMirrorAfterPrimaryVersion},
+        SourceCase{"PortableGetsTheArchive", FakeHttp::Answer::Body("5.10"), std::nullopt, "5.10",
+                   std::nullopt, true, true, L"5.10", kPrimary + L"Brindlow/Brindlow.zip",
+                   kPrimaryOnly},
         SourceCase{"LineBreakTrimmed", FakeHttp::Answer::Body("\t 5.10.0.1\r\n"), std::nullopt,
-                   false, true, L"5.10.0.1", kPrimary + L"Brindlow/Brindlow-setup.exe", 1},
+                   "5.10.0.1", std::nullopt, false, true, L"5.10.0.1",
+                   kPrimary + L"Brindlow/Brindlow-setup.exe", kPrimaryOnly},
         SourceCase{"BlankFilesOnBoth", FakeHttp::Answer::Body(" \r\n\t\r\n"),
-                   FakeHttp::Answer::Body("\n"), false, false, L"untouched", L"untouched", 2},
-        SourceCase{"NeitherConnects", std::nullopt, std::nullopt, false, false, L"untouched",
-                   L"untouched", 2},
+                   FakeHttp::Answer::Body("\n"), std::nullopt, std::nullopt, false, false, L"untouched", L"untouched",
+                   kBothVersionsOnly},
+        SourceCase{"NeitherConnects", std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                   false, false, L"untouched", L"untouched", kBothVersionsOnly},
         SourceCase{"PrimaryTimesOut", FakeHttp::Answer::Failure(HttpError::Timeout),
-                   FakeHttp::Answer::Body("6"), false, true, L"6",
-                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
+                   FakeHttp::Answer::Body("6"), std::nullopt, "6", false, true, L"6",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", kMirrorAfterPrimaryVersion},
         SourceCase{"OversizedFileIsNoAnswer", FakeHttp::Answer::Body("5." + std::string(5000, '1')),
-                   FakeHttp::Answer::Body("6"), false, true, L"6",
-                   kMirror + L"Brindlow/Brindlow-setup.exe", 2},
+                   FakeHttp::Answer::Body("6"), std::nullopt, "6", false, true, L"6",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", kMirrorAfterPrimaryVersion},
         SourceCase{"NonNumericVersionIsAnAnswer", FakeHttp::Answer::Body("5.x-beta"),
-                   FakeHttp::Answer::Body("6"), false, true, L"5.x-beta",
-                   kPrimary + L"Brindlow/Brindlow-setup.exe", 1}),
+                   FakeHttp::Answer::Body("6"), "5.x-beta", "6", false, true, L"5.x-beta",
+                   kPrimary + L"Brindlow/Brindlow-setup.exe", kPrimaryOnly},
+        // Neither file alone decides: the version file and the signed manifest must agree.
+        SourceCase{"PrimaryWithoutManifestMirrorAnswers", FakeHttp::Answer::Body("7"),
+                   FakeHttp::Answer::Body("6"), std::nullopt, "6", false, true, L"6",
+                   kMirror + L"Brindlow/Brindlow-setup.exe", kBoth},
+        SourceCase{"VersionFileNewerThanTheManifest", FakeHttp::Answer::Body("7"), std::nullopt,
+                   "6", std::nullopt, false, false, L"untouched", L"untouched",
+                   {kPrimaryFile, kPrimaryManifest, kMirrorFile}},
+        SourceCase{"ManifestNewerThanTheVersionFile", FakeHttp::Answer::Body("5"), std::nullopt,
+                   "6", std::nullopt, false, false, L"untouched", L"untouched",
+                   {kPrimaryFile, kPrimaryManifest, kMirrorFile}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+TEST(FindUpdateSourceManifest, OnlyAWholeManifestSignedWithTheReleaseKeyThatNamesTheDownload) {
+  platform::fake::FakePlatform fake;
+  platform::fake::FakeCrypto stranger;
+  stranger.key.fill(0x51);
+  const std::string body = "Brindlow release 1\nversion=7\nfile=Brindlow-setup.exe 5 " +
+                           std::string(64, 'a') + "\n";
+  const struct {
+    const char* what;
+    std::string manifest;
+    bool found;
+  } cases[] = {
+      {"signed with the release key", fake.crypto.Signed(body), true},
+      {"without signature", body, false},
+      {"signed with another key", stranger.Signed(body), false},
+      {"without the download", fake.crypto.SignedManifest("7", {{"Brindlow.zip", "zip"}}), false},
+      {"larger than a manifest can be",
+       fake.crypto.Signed(body + "note=" + std::string(20000, 'n') + "\n"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fake.http.answers[kPrimaryFile] = FakeHttp::Answer::Body("7");
+    fake.http.answers[kPrimaryManifest] = FakeHttp::Answer::Body(c.manifest);
+    const UpdateLookup lookup(fake.http, fake.registry, fake.crypto,
+                              {kPrimary, kMirror, false, fake.crypto.key}, false);
+    std::wstring version;
+    std::wstring url;
+    updater::ReleaseManifest manifest;
+    EXPECT_EQ(lookup.FindUpdateSource(version, url, manifest), c.found);
+  }
+}
 
 TEST(FindUpdateSourceRequest, HasTheAgentTheTimeLimitsAndTheUsersProxyAndRefusesPlainHttp) {
   platform::fake::FakePlatform fake;
@@ -89,10 +163,11 @@ TEST(FindUpdateSourceRequest, HasTheAgentTheTimeLimitsAndTheUsersProxyAndRefuses
       L"10.0.0.5:3128";
   const std::wstring plain = L"http://brindlow.example/download/";
   fake.http.answers[plain + L"Brindlow/version.txt"] = FakeHttp::Answer::Body("9");
-  const UpdateLookup lookup(fake.http, fake.registry, {plain, kMirror, false}, false);
+  const UpdateLookup lookup(fake.http, fake.registry, fake.crypto, {plain, kMirror, false}, false);
   std::wstring version;
   std::wstring url;
-  EXPECT_FALSE(lookup.FindUpdateSource(version, url)) << "plain HTTP is not fetched";
+  updater::ReleaseManifest manifest;
+  EXPECT_FALSE(lookup.FindUpdateSource(version, url, manifest)) << "plain HTTP is not fetched";
   ASSERT_EQ(fake.http.sent.size(), 2u);
   const platform::HttpRequest& sent = fake.http.sent[1].request;
   ASSERT_EQ(sent.headers.size(), 1u);

@@ -41,15 +41,23 @@ class UpdateWindow : public testing::Test {
   // The window as made at start-up, with the background check (if it starts) run to its end.
   TForm10& Make(bool autoCheck = false) {
     fake.files.AddFileBytes(kSettings, autoCheck ? "" : "[Option]\r\nCheckBoxAutoCheck=0\r\n");
-    form = std::make_unique<TForm10>(fake.services, state,
-                                     updater::UpdateServers{kPrimary, kMirror, false},
-                                     [] { return kSettings; });
+    form = std::make_unique<TForm10>(fake.services, state, Servers(), [] { return kSettings; });
     fake.threads.RunAll();
     return *form;
   }
 
+  [[nodiscard]] updater::UpdateServers Servers() const {
+    return {kPrimary, kMirror, false, fake.crypto.key};
+  }
+
+  // Puts a release on the primary server: its version file, its signed manifest and the
+  // download named in it.
   void Offer(const std::string& version, const std::wstring& download) {
     fake.http.answers[kVersionFile] = FakeHttp::Answer::Body(version);
+    const std::string name(download.begin() + download.rfind(L'/') + 1, download.end());
+    const std::string trimmed = version.substr(0, version.find_first_of("\r\n"));
+    fake.http.answers[kPrimary + L"Brindlow/manifest.txt"] =
+        FakeHttp::Answer::Body(fake.crypto.SignedManifest(trimmed, {{name, kPayload}}));
     fake.http.answers[download] = FakeHttp::Answer::Body(kPayload);
   }
 
@@ -291,6 +299,40 @@ TEST_F(UpdateWindow, FailedDownloadReturnsToIdleSaysSoAndStoresNothing) {
   EXPECT_EQ(w.LabelUpDate->Caption(), L"Файлы обновления не загружены!");
 }
 
+TEST_F(UpdateWindow, ADownloadTheSignedManifestDoesNotNameIsDeletedAndNothingRuns) {
+  const struct {
+    const char* what;
+    bool portable;
+    std::string served;
+  } cases[] = {
+      {"another setup program of the same size", false, std::string(kPayload.size(), 'y')},
+      {"a truncated setup program", false, kPayload.substr(1)},
+      {"another archive of the same size", true, std::string(kPayload.size(), 'y')},
+      {"a truncated archive", true, kPayload.substr(0, kPayload.size() - 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fake.files.AddFileBytes(L"C:\\Tools\\Brindlow\\Brindlow.zip", "kept");
+    state.PortableMode = c.portable;
+    TForm10& w = Make();
+    const std::wstring url = c.portable ? kZipUrl : kSetupUrl;
+    Offer("6.0", url);
+    Open();
+    fake.http.answers[url] = FakeHttp::Answer::Body(c.served);
+    w.ButtonDownloadClick();
+    EXPECT_TRUE(Idle());
+    EXPECT_EQ(w.LabelUpDate->Caption(), L"Файлы обновления не загружены!");
+    EXPECT_FALSE(fake.files.Find(kTemp + L"Brindlow-setup.exe"));
+    EXPECT_FALSE(fake.files.Find(kTemp + L"Brindlow-setup.exe.part"));
+    EXPECT_EQ(fake.files.Bytes(L"C:\\Tools\\Brindlow\\Brindlow.zip"), "kept");
+    EXPECT_FALSE(fake.files.Find(L"C:\\Tools\\Brindlow\\Brindlow.zip.part"));
+    EXPECT_TRUE(fake.shell.executed.empty());
+    EXPECT_EQ(fake.process.terminations, 0);
+    EXPECT_FALSE(fake.process.exitCode.has_value());
+    form.reset();
+  }
+}
+
 TEST_F(UpdateWindow, CancelInTheMiddleTakesEffectAtOnceAndWritesNothing) {
   state.PortableMode = true;
   TForm10& w = Make();
@@ -338,7 +380,7 @@ TEST_F(UpdateWindow, BackgroundCheckAsksAboutANewerVersionAndYesStartsTheDownloa
   EXPECT_FALSE(w.QuickStartPending);
   EXPECT_EQ(statusWhileDownloading, L"Доступно обновление 5.9.0.0 ---> 6.0");
   EXPECT_EQ(w.LabelServerVersion->Caption(), L"") << "no window check ran";
-  EXPECT_EQ(fake.http.sent.size(), 2u) << "one lookup and the download";
+  EXPECT_EQ(fake.http.sent.size(), 3u) << "the version, the manifest and the download";
   EXPECT_EQ(fake.files.Bytes(kTemp + L"Brindlow-setup.exe"), kPayload);
 }
 
@@ -372,9 +414,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BackgroundCheck,
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(UpdateWindow, StoresTheStartupOptionAndChecksInTheBackgroundOnlyWhenTicked) {
-  form = std::make_unique<TForm10>(fake.services, state,
-                                   updater::UpdateServers{kPrimary, kMirror, false},
-                                   [] { return kSettings; });
+  form = std::make_unique<TForm10>(fake.services, state, Servers(), [] { return kSettings; });
   EXPECT_TRUE(form->CheckBoxAutoCheck->Checked()) << "no settings file yet";
   EXPECT_EQ(fake.threads.Pending(), 1u) << "the background check";
   fake.threads.RunAll();
@@ -386,8 +426,7 @@ TEST_F(UpdateWindow, StoresTheStartupOptionAndChecksInTheBackgroundOnlyWhenTicke
   fake.threads.RunAll();
 
   const int started = fake.threads.started;
-  TForm10 next(fake.services, state, updater::UpdateServers{kPrimary, kMirror, false},
-               [] { return kSettings; });
+  TForm10 next(fake.services, state, Servers(), [] { return kSettings; });
   EXPECT_FALSE(next.CheckBoxAutoCheck->Checked());
   EXPECT_EQ(fake.threads.started, started) << "no background check";
 }

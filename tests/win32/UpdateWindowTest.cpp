@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "LocalServer.h"
+#include "ThrowawayReleaseKey.h"
 #include "WindowTestSupport.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/win32/Services.h"
@@ -58,6 +59,7 @@ class UpdateWindowOnWine : public testing::Test {
     services.versions = &versions;
     services.http = &http;
     services.threads = &threads;
+    services.crypto = &crypto;
     services.dispatcher = &dispatcher;
     services.forms = &host;
   }
@@ -73,8 +75,9 @@ class UpdateWindowOnWine : public testing::Test {
   void Make(const std::wstring& primary, const std::wstring& mirror) {
     WritePrivateProfileStringW(L"Option", L"CheckBoxAutoCheck", L"0",
                                (folder + L"\\Option.ini").c_str());
-    form = std::make_unique<TForm10>(services, state, updater::UpdateServers{primary, mirror, true},
-                                     [this] { return folder + L"\\Option.ini"; });
+    form = std::make_unique<TForm10>(
+        services, state, updater::UpdateServers{primary, mirror, true, releaseKey.PublicKey()},
+        [this] { return folder + L"\\Option.ini"; });
   }
 
   // Shows the window modally, calls `look` once it is on the screen, then closes it.
@@ -120,6 +123,8 @@ class UpdateWindowOnWine : public testing::Test {
   platform::win32::Win32VersionResources versions;
   platform::win32::Win32Http http;
   platform::win32::Win32Threads threads;
+  platform::win32::Win32Crypto crypto;
+  release_test::ThrowawayReleaseKey releaseKey;
   WatchingDispatcher dispatcher;
   platform::win32::Win32FormHost host;  // outlives the form
   platform::Services services;
@@ -156,6 +161,8 @@ TEST_F(UpdateWindowOnWine, ShowsEveryTextWhole) {
 TEST_F(UpdateWindowOnWine, ChecksTheMirrorAndDownloadsTheSetupProgramWithProgress) {
   LocalServer server{{
       {"/b/Brindlow/version.txt", Reply{.body = "9.0.0.0\r\n"}},
+      {"/b/Brindlow/manifest.txt",
+       Reply{.body = releaseKey.SignedManifest("9.0.0.0", {{"Brindlow-setup.exe", kSetup}})}},
       {"/b/Brindlow/Brindlow-setup.exe", Reply{.body = kSetup, .pieceSize = 30000, .pauseMs = 10}},
   }};
   Make(server.Url("/a/"), server.Url("/b/"));
@@ -191,6 +198,7 @@ TEST_F(UpdateWindowOnWine, ChecksTheMirrorAndDownloadsTheSetupProgramWithProgres
   });
   EXPECT_EQ(server.Requested(),
             (std::vector<std::string>{"/a/Brindlow/version.txt", "/b/Brindlow/version.txt",
+                                      "/b/Brindlow/manifest.txt",
                                       "/b/Brindlow/Brindlow-setup.exe"}));
   EXPECT_TRUE(downloadingShot);
   ASSERT_GE(positions.size(), 5u) << "the bar moved in steps";
@@ -206,6 +214,8 @@ TEST_F(UpdateWindowOnWine, ChecksTheMirrorAndDownloadsTheSetupProgramWithProgres
 TEST_F(UpdateWindowOnWine, CancelInTheMiddleStopsAtOnceAndLeavesNoFile) {
   LocalServer server{{
       {"/a/Brindlow/version.txt", Reply{.body = "9.0"}},
+      {"/a/Brindlow/manifest.txt",
+       Reply{.body = releaseKey.SignedManifest("9.0", {{"Brindlow-setup.exe", kSetup}})}},
       {"/a/Brindlow/Brindlow-setup.exe", Reply{.body = kSetup, .pieceSize = 10000, .pauseMs = 30}},
   }};
   Make(server.Url("/a/"), server.Url("/b/"));

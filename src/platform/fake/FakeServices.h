@@ -9,6 +9,7 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeCrypto.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeHttp.h"
 #include "platform/fake/FakeThreads.h"
@@ -283,6 +284,7 @@ struct FakePlatform {
   FakeFormHost forms;
   FakeHttp http;
   FakeThreads threads;
+  FakeCrypto crypto{&files};
 
   Services services{.files = &files,
                     .volumes = &volumes,
@@ -295,6 +297,7 @@ struct FakePlatform {
                     .versions = &versions,
                     .http = &http,
                     .threads = &threads,
+                    .crypto = &crypto,
                     .forms = &forms};
 };
 

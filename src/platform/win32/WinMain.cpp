@@ -47,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   win32::Win32VersionResources versions;
   win32::Win32Http http;
   win32::Win32Threads threads;
+  win32::Win32Crypto crypto;
   // Declared before the application: the forms give their windows back to it as they go.
   win32::Win32FormHost forms;
   const platform::Services services{.files = &files,
@@ -60,6 +61,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                                     .versions = &versions,
                                     .http = &http,
                                     .threads = &threads,
+                                    .crypto = &crypto,
                                     .forms = &forms};
   try {
     Application application(services);
