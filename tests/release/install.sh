@@ -11,7 +11,7 @@ source "$BRINDLOW_ROOT/tests/release/lib.sh"
 
 release="$(mktemp -d)"
 on_exit "rm -rf '$release'"
-"$BRINDLOW_ROOT/scripts/package" --out "$release" >/dev/null
+"$BRINDLOW_ROOT/scripts/package" --out "$release" --unsigned >/dev/null
 version="$(cat "$release/version.txt")"
 title="Brindlow $version (64-bit)"
 
