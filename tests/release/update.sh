@@ -94,6 +94,7 @@ unzip -p "$work/a/Brindlow.zip" Brindlow.exe >"$installed_a"
 wine "$work/a/Brindlow-setup.exe" /SILENT
 start_installed() {
   wine "C:\\Program Files\\Brindlow\\Brindlow.exe" >/dev/null 2>&1 &
+  running=$!
   wait_for_window "Brindlow 1.0.0.0 (64-bit)" || fail "version A did not start"
 }
 
@@ -138,6 +139,7 @@ start_installed
 answer_update_prompt || fail "version A offered no update"
 wait_for_window "Brindlow 1.0.1.0 (64-bit)" || fail "version B does not run after the update"
 wait_for_no_window "Brindlow 1.0.0.0 (64-bit)" || fail "version A still runs"
+wait "$running" || fail "version A did not end cleanly (exit code $?)"
 cmp <(unzip -p "$work/b/Brindlow.zip" Brindlow.exe) "$program_dir/Brindlow.exe" ||
   fail "the installed program is not version B"
 end_program Brindlow.exe
@@ -153,6 +155,7 @@ export WINEPATH
 WINEPATH="$(winepath -w "$BRINDLOW_WINDOWS_DIR/stand-ins")"
 start_portable() {
   wine "C:\\brindlow-portable\\Brindlow.exe" >/dev/null 2>&1 &
+  running=$!
   wait_for_window "Brindlow 1.0.0.0 (64-bit) Portable" || fail "portable version A did not start"
 }
 
@@ -174,6 +177,7 @@ serve
 start_portable
 answer_update_prompt || fail "portable version A offered no update"
 wait_for_window "Brindlow 1.0.1.0 (64-bit) Portable" || fail "portable version B does not run"
+wait "$running" || fail "portable version A did not end cleanly (exit code $?)"
 cmp <(unzip -p "$work/b/Brindlow.zip" Brindlow.exe) "$portable/Brindlow.exe" ||
   fail "the portable program is not version B"
 [ ! -e "$portable/Brindlow.zip" ] || fail "the archive was left beside the program"
