@@ -4,7 +4,10 @@
 
 void FolderBrowser::FillDriveList() {
   ui_.drives.ClearItems();
+  // Asking only the letters in use: asking each of the 26 costs a round trip to the system.
+  const std::uint32_t present = services_.volumes.PresentDrives();
   for (wchar_t letter = L'a'; letter <= L'z'; ++letter) {
+    if ((present & (1u << (letter - L'a'))) == 0) continue;
     const std::wstring root = std::wstring(1, letter) + L":\\";
     const platform::DriveType type = services_.volumes.GetDriveType(root);
     if (type != platform::DriveType::Removable && type != platform::DriveType::Fixed) continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,8 @@ enum class DriveType {
 class Volumes {
  public:
   virtual ~Volumes() = default;
+  // The drive letters in use, one bit each: bit 0 for A:, bit 25 for Z:.
+  virtual std::uint32_t PresentDrives() = 0;
   // `root` is a letter, a colon and a backslash.
   virtual DriveType GetDriveType(const std::wstring& root) = 0;
   // The volume name, or nothing when it cannot be read.

@@ -19,6 +19,13 @@ namespace platform::fake {
 
 class FakeVolumes : public Volumes {
  public:
+  std::uint32_t PresentDrives() override {
+    std::uint32_t present = 0;
+    for (const auto& [letter, drive] : drives) {
+      if (drive.first != DriveType::NoRootDir) present |= 1u << (letter - L'A');
+    }
+    return present;
+  }
   DriveType GetDriveType(const std::wstring& root) override {
     auto it = drives.find(std::towupper(root.at(0)));
     return it == drives.end() ? DriveType::NoRootDir : it->second.first;

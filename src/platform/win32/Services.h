@@ -31,6 +31,7 @@ class Win32FileSystem : public FileSystem {
 
 class Win32Volumes : public Volumes {
  public:
+  std::uint32_t PresentDrives() override;
   DriveType GetDriveType(const std::wstring& root) override;
   std::optional<std::wstring> GetVolumeName(const std::wstring& root) override;
 };

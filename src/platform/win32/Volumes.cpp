@@ -5,6 +5,10 @@
 
 namespace platform::win32 {
 
+std::uint32_t Win32Volumes::PresentDrives() {
+  return GetLogicalDrives();
+}
+
 DriveType Win32Volumes::GetDriveType(const std::wstring& root) {
   const UINT type = ::GetDriveTypeW(root.c_str());
   return type <= DRIVE_RAMDISK ? static_cast<DriveType>(type) : DriveType::Unknown;

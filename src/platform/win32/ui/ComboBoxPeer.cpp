@@ -32,13 +32,13 @@ class ComboBoxPeer : public WindowPeer {
   ComboBoxPeer(ui::Control& control, FormWindow& form)
       : WindowPeer(control, form), combo_(static_cast<ui::ComboBox&>(control)) {}
 
-  void Place(const ui::Rect& rect) override {
-    FitFieldHeight(rect.height);
-    // A combo box's window height is its field and its dropped-down list together.
-    const int itemHeight = static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));
-    WindowPeer::Place(
-        {rect.left, rect.top, rect.width, rect.height + kDroppedItems * itemHeight + 2});
+  // A combo box's window height is its field and its dropped-down list together.
+  [[nodiscard]] ui::Rect WindowRect(const ui::Rect& placed) const override {
+    return {placed.left, placed.top, placed.width,
+            placed.height + kDroppedItems * ListItemHeight() + 2};
   }
+
+  void Fit(const ui::Rect& placed) override { FitFieldHeight(placed.height); }
 
   void DpiChanged() override {
     WindowPeer::DpiChanged();
@@ -156,6 +156,16 @@ class ComboBoxPeer : public WindowPeer {
     DrawChevron(dc, info.rcButton, enabled ? Colours().fieldText : Colours().grayText, Dpi(), true);
   }
 
+  // The height of a row of the dropped-down list: the font's, until the window can tell.
+  [[nodiscard]] int ListItemHeight() const {
+    if (Hwnd() != nullptr) return static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));
+    const WindowDc screen(nullptr);
+    const Selected font(screen.Get(), Font());
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(screen.Get(), &metrics);
+    return metrics.tmHeight;
+  }
+
   [[nodiscard]] int FieldHeight() const {
     RECT field;
     GetWindowRect(Hwnd(), &field);
@@ -167,6 +177,7 @@ class ComboBoxPeer : public WindowPeer {
   void FitFieldHeight(int height) {
     if (height == fieldHeight_) return;
     fieldHeight_ = height;
+    if (FieldHeight() == height) return;
     const auto item =
         static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     int request = item + height - FieldHeight();

@@ -113,6 +113,9 @@ class ListViewPeer : public WindowPeer {
     }
   }
 
+  // Each column, image list and row count set makes the list lay itself out again.
+  [[nodiscard]] bool SetUpWithoutRedraw() const override { return true; }
+
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_NOTIFY) {
       auto& header = *reinterpret_cast<NMHEADERW*>(lParam);

@@ -25,26 +25,31 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
   const Native native = Describe();
   DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.EffectivelyEnabled()) style |= WS_DISABLED;
   // Made where it belongs: moving and sizing each control after it is made costs more than
-  // making it.
-  hwnd_ =
-      CreateWindowExW(native.exStyle, native.className, L"", style, rect.left, rect.top, rect.width,
-                      rect.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      GetModuleHandleW(nullptr), nullptr);
+  // making it. (Under Wine every such step is a round trip to its server.)
+  const ui::Rect window = WindowRect(rect);
+  hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, window.left, window.top,
+                          window.width, window.height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   placed_ = rect;
   SetPropW(hwnd_, kPeerProperty, this);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   control_.AttachPeer(this);
+  const bool quiet = SetUpWithoutRedraw() && control_.Visible();
+  if (quiet) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   Created();
   RefreshFont();
-  EnableWindow(hwnd_, control_.EffectivelyEnabled());
   form_.Tips().Set(hwnd_, control_.Hint());
   for (ui::Aspect aspect :
        {ui::Aspect::Text, ui::Aspect::Images, ui::Aspect::Columns, ui::Aspect::Items,
         ui::Aspect::Value, ui::Aspect::Selection, ui::Aspect::Panels}) {
     Mirror(aspect);
   }
+  Fit(rect);
+  if (quiet) SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
 }
 
 WindowPeer* WindowPeer::Owning(HWND window, HWND stop) {
@@ -98,7 +103,9 @@ void WindowPeer::StyleChanged() {
 void WindowPeer::Place(const ui::Rect& rect) {
   if (rect == placed_) return;
   placed_ = rect;
-  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
+  Fit(rect);
+  const ui::Rect window = WindowRect(rect);
+  SetWindowPos(hwnd_, nullptr, window.left, window.top, window.width, window.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
