@@ -138,6 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, Win32UpperCase,
     testing::Values(CaseMapping{"CyrillicAndLatin", L"Привет, world ёж", L"ПРИВЕТ, WORLD ЁЖ"},
                     CaseMapping{"FileName", L"файл_01.txt", L"ФАЙЛ_01.TXT"},
+                    CaseMapping{"AsciiEdges", L"`az{ @AZ[ 09.~", L"`AZ{ @AZ[ 09.~"},
                     CaseMapping{"Empty", L"", L""}),
     [](const testing::TestParamInfo<CaseMapping>& info) { return info.param.what; });
 

@@ -1,11 +1,21 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/TextCase.h"
 
 namespace platform {
 
 std::wstring UpperCase(std::wstring text) {
-  if (!text.empty()) CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+  // Plain ASCII, most file names, maps alike in every locale: no call to the system for it
+  // (a sort by name upper-cases every name of the folder).
+  if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
+    for (wchar_t& c : text) {
+      if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    }
+    return text;
+  }
+  CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
   return text;
 }
 
