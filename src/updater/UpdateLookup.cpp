@@ -152,8 +152,7 @@ std::optional<std::wstring> UpdateLookup::AskVersion(const std::wstring& folder)
   return version;
 }
 
-std::optional<std::string> UpdateLookup::Fetch(const std::wstring& url,
-                                               std::size_t largest) const {
+std::optional<std::string> UpdateLookup::Fetch(const std::wstring& url, std::size_t largest) const {
   const std::unique_ptr<platform::HttpClient> client = http_.NewClient();
   platform::HttpRequest request;
   request.url = url;

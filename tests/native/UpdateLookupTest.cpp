@@ -83,6 +83,8 @@ const std::vector<std::wstring> kBoth = {kPrimaryFile, kPrimaryManifest, kMirror
 const std::vector<std::wstring> kBothVersionsOnly = {kPrimaryFile, kMirrorFile};
 const std::vector<std::wstring> kMirrorAfterPrimaryVersion = {kPrimaryFile, kMirrorFile,
                                                               kMirrorManifest};
+const std::vector<std::wstring> kPrimaryThenMirrorVersion = {kPrimaryFile, kPrimaryManifest,
+                                                             kMirrorFile};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FindUpdateSource,
@@ -100,10 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "5.10.0.1", std::nullopt, false, true, L"5.10.0.1",
                    kPrimary + L"Brindlow/Brindlow-setup.exe", kPrimaryOnly},
         SourceCase{"BlankFilesOnBoth", FakeHttp::Answer::Body(" \r\n\t\r\n"),
-                   FakeHttp::Answer::Body("\n"), std::nullopt, std::nullopt, false, false, L"untouched", L"untouched",
-                   kBothVersionsOnly},
-        SourceCase{"NeitherConnects", std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                   false, false, L"untouched", L"untouched", kBothVersionsOnly},
+                   FakeHttp::Answer::Body("\n"), std::nullopt, std::nullopt, false, false,
+                   L"untouched", L"untouched", kBothVersionsOnly},
+        SourceCase{"NeitherConnects", std::nullopt, std::nullopt, std::nullopt, std::nullopt, false,
+                   false, L"untouched", L"untouched", kBothVersionsOnly},
         SourceCase{"PrimaryTimesOut", FakeHttp::Answer::Failure(HttpError::Timeout),
                    FakeHttp::Answer::Body("6"), std::nullopt, "6", false, true, L"6",
                    kMirror + L"Brindlow/Brindlow-setup.exe", kMirrorAfterPrimaryVersion},
@@ -119,18 +121,18 @@ INSTANTIATE_TEST_SUITE_P(
                    kMirror + L"Brindlow/Brindlow-setup.exe", kBoth},
         SourceCase{"VersionFileNewerThanTheManifest", FakeHttp::Answer::Body("7"), std::nullopt,
                    "6", std::nullopt, false, false, L"untouched", L"untouched",
-                   {kPrimaryFile, kPrimaryManifest, kMirrorFile}},
+                   kPrimaryThenMirrorVersion},
         SourceCase{"ManifestNewerThanTheVersionFile", FakeHttp::Answer::Body("5"), std::nullopt,
                    "6", std::nullopt, false, false, L"untouched", L"untouched",
-                   {kPrimaryFile, kPrimaryManifest, kMirrorFile}}),
+                   kPrimaryThenMirrorVersion}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(FindUpdateSourceManifest, OnlyAWholeManifestSignedWithTheReleaseKeyThatNamesTheDownload) {
   platform::fake::FakePlatform fake;
   platform::fake::FakeCrypto stranger;
   stranger.key.fill(0x51);
-  const std::string body = "Brindlow release 1\nversion=7\nfile=Brindlow-setup.exe 5 " +
-                           std::string(64, 'a') + "\n";
+  const std::string body =
+      "Brindlow release 1\nversion=7\nfile=Brindlow-setup.exe 5 " + std::string(64, 'a') + "\n";
   const struct {
     const char* what;
     std::string manifest;

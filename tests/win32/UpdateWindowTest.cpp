@@ -196,10 +196,9 @@ TEST_F(UpdateWindowOnWine, ChecksTheMirrorAndDownloadsTheSetupProgramWithProgres
     EXPECT_EQ(TextOf(Named(L"ButtonDownload")), L"Скачать");
     EXPECT_FALSE(IsWindowVisible(Named(L"ProgressBarUpdate")));
   });
-  EXPECT_EQ(server.Requested(),
-            (std::vector<std::string>{"/a/Brindlow/version.txt", "/b/Brindlow/version.txt",
-                                      "/b/Brindlow/manifest.txt",
-                                      "/b/Brindlow/Brindlow-setup.exe"}));
+  EXPECT_EQ(server.Requested(), (std::vector<std::string>{
+                                    "/a/Brindlow/version.txt", "/b/Brindlow/version.txt",
+                                    "/b/Brindlow/manifest.txt", "/b/Brindlow/Brindlow-setup.exe"}));
   EXPECT_TRUE(downloadingShot);
   ASSERT_GE(positions.size(), 5u) << "the bar moved in steps";
   EXPECT_EQ(positions.back(), 100);
