@@ -129,7 +129,7 @@ class ComboBoxPeer : public WindowPeer {
     }
     if (message == WM_PAINT && Colours().Styled()) {
       return PaintMessage(message, wParam, [this](HDC dc) {
-        DefSubclassProc(Hwnd(), WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        Default(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
         PaintFrameAndButton(dc);
       });
     }

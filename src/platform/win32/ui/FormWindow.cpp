@@ -18,8 +18,10 @@ namespace platform::win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"BrindlowForm";
-constexpr wchar_t kFormProperty[] = L"Brindlow.Form";
 constexpr int kFirstControlId = 100;
+// A form's window keeps its FormWindow in its extra bytes: reading them is local, where a
+// window property would be a round trip to the Wine server on every message.
+constexpr int kSelfOffset = 0;
 
 // Hides the window on every way out of the close handlers, then activates `next` (if any).
 class HideOnExit {
@@ -94,16 +96,13 @@ FormWindow::~FormWindow() {
   hwnd_.reset();
 }
 
-FormWindow* FormWindow::Of(HWND window) {
-  return window == nullptr ? nullptr : static_cast<FormWindow*>(GetPropW(window, kFormProperty));
-}
-
-void FormWindow::Create(HWND owner) {
+ATOM FormWindow::FormClass() {
   static const ATOM registered = [] {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = Proc;
+    wc.cbWndExtra = sizeof(FormWindow*);
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -111,7 +110,16 @@ void FormWindow::Create(HWND owner) {
     wc.lpszClassName = kFormClass;
     return RegisterClassExW(&wc);
   }();
-  (void)registered;
+  return registered;
+}
+
+FormWindow* FormWindow::Of(HWND window) {
+  if (window == nullptr || GetClassLongPtrW(window, GCW_ATOM) != FormClass()) return nullptr;
+  return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, kSelfOffset));
+}
+
+void FormWindow::Create(HWND owner) {
+  FormClass();
 
   const DWORD style =
       WS_CLIPCHILDREN |
@@ -417,13 +425,13 @@ LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCCREATE) {
       auto* self =
           static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      SetPropW(window, kFormProperty, self);
+      SetWindowLongPtrW(window, kSelfOffset, reinterpret_cast<LONG_PTR>(self));
       self->hwnd_.reset(window);
     }
     FormWindow* self = Of(window);
     if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-      RemovePropW(window, kFormProperty);
+      SetWindowLongPtrW(window, kSelfOffset, 0);
       self->open_ = false;
       (void)self->hwnd_.release();
       return DefWindowProcW(window, message, wParam, lParam);

@@ -55,6 +55,8 @@ class FormWindow : public ui::Peer {
   static FormWindow* Of(HWND window);
 
  private:
+  // The forms' window class, registered on first use.
+  static ATOM FormClass();
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> Own(UINT message, WPARAM wParam, LPARAM lParam);

@@ -43,7 +43,7 @@ class GroupBoxPeer : public SurfacePeer {
         return PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); });
       case WM_ENABLE:
       case WM_SETTEXT: {
-        const LRESULT result = DefSubclassProc(Hwnd(), message, wParam, lParam);
+        const LRESULT result = Default(message, wParam, lParam);
         InvalidateRect(Hwnd(), nullptr, TRUE);
         return result;
       }

@@ -86,8 +86,7 @@ class LinkLabelPeer : public LabelPeer {
     log.lfUnderline = TRUE;
     UniqueFont underlined(CreateFontIndirectW(&log));
     if (underlined == nullptr) return std::nullopt;
-    const LRESULT result =
-        DefSubclassProc(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined.get()), lParam);
+    const LRESULT result = Default(WM_SETFONT, reinterpret_cast<WPARAM>(underlined.get()), lParam);
     underlined_ = std::move(underlined);  // the previous one is no longer in use
     return result;
   }

@@ -123,7 +123,7 @@ class ListViewPeer : public WindowPeer {
     }
     if (message == WM_GETDLGCODE && wParam == VK_RETURN) {
       // Enter opens the focused row instead of pressing the dialog's default button.
-      return DefSubclassProc(Hwnd(), message, wParam, lParam) | DLGC_WANTMESSAGE;
+      return Default(message, wParam, lParam) | DLGC_WANTMESSAGE;
     }
     // Scrolling stays the list view's own: it repaints only what the scroll uncovers.
     return WindowPeer::OwnMessage(message, wParam, lParam);

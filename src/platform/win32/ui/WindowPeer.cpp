@@ -6,13 +6,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-constexpr wchar_t kPeerProperty[] = L"Brindlow.Peer";
-constexpr UINT_PTR kSubclassId = 1;
-
-}  // namespace
-
 WindowPeer::~WindowPeer() {
   Detach();
 }
@@ -35,8 +28,12 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
                           GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   placed_ = rect;
-  SetPropW(hwnd_, kPeerProperty, this);
-  SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The window keeps its peer in its user data and the peer the window's procedure. (The
+  // common controls' subclassing looks its data up in a window property on every message,
+  // a round trip to the Wine server each time.)
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PeerProc)));
   control_.AttachPeer(this);
   const bool quiet = SetUpWithoutRedraw() && control_.Visible();
   if (quiet) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -54,7 +51,9 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
 
 WindowPeer* WindowPeer::Owning(HWND window, HWND stop) {
   for (HWND w = window; w != nullptr && w != stop; w = GetParent(w)) {
-    if (auto* peer = static_cast<WindowPeer*>(GetPropW(w, kPeerProperty))) return peer;
+    if (auto* peer = reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(w, GWLP_USERDATA))) {
+      return peer;
+    }
   }
   return nullptr;
 }
@@ -129,7 +128,7 @@ std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARA
   if (message == WM_NCPAINT && Colours().Styled() &&
       (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) {
     // The sunken edge is the system's light and dark greys: the palette's frame instead.
-    DefSubclassProc(hwnd_, message, wParam, lParam);
+    Default(message, wParam, lParam);
     PaintClientEdge();
     return 0;
   }
@@ -149,14 +148,18 @@ void WindowPeer::PaintClientEdge() const {
   ReleaseDC(hwnd_, dc);
 }
 
-LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR /*id*/, DWORD_PTR data) {
-  auto* peer = reinterpret_cast<WindowPeer*>(data);
+LRESULT WindowPeer::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return CallWindowProcW(previous_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowPeer::PeerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* peer = reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (peer == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    RemovePropW(window, kPeerProperty);
+    const WNDPROC previous = peer->previous_;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     peer->hwnd_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(previous, window, message, wParam, lParam);
   }
   try {
     if (peer->form_.Alive()) {
@@ -165,7 +168,7 @@ LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wPar
   } catch (...) {
     // Nothing may cross the window procedure; the control keeps its state.
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return peer->Default(message, wParam, lParam);
 }
 
 }  // namespace platform::win32

@@ -77,6 +77,9 @@ class WindowPeer : public ui::Peer {
   [[nodiscard]] int Dpi() const;
   [[nodiscard]] HFONT Font() const;
   [[nodiscard]] const Palette& Colours() const;
+  // The message as the window's class (and whatever hooked the window before the peer)
+  // handles it.
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
   // For a window that draws itself: answers WM_PAINT and WM_PRINTCLIENT with `paint`.
   template <class Paint>
   LRESULT PaintMessage(UINT message, WPARAM wParam, Paint paint) {
@@ -93,12 +96,12 @@ class WindowPeer : public ui::Peer {
 
  private:
   void PaintClientEdge() const;
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK PeerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   ui::Control& control_;
   FormWindow& form_;
   HWND hwnd_ = nullptr;
+  WNDPROC previous_ = nullptr;
   ui::Rect placed_{-1, -1, -1, -1};
 };
 
