@@ -100,7 +100,7 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, U
 }  // namespace
 
 void PaintDarkenedInDarkStyle(HWND control, const FormWindow& form) {
-  if (control == nullptr) return;
+  if (control == nullptr || !form.Colours().Dark()) return;
   SetWindowSubclass(control, Proc, kSubclassId,
                     reinterpret_cast<DWORD_PTR>(const_cast<FormWindow*>(&form)));
 }

@@ -11,6 +11,9 @@ class FormWindow;
 // whose lightness is turned over before it reaches the screen, so white becomes the fields'
 // dark grey and black the light text, and colours keep their hue. In the other styles the
 // control paints itself as ever. `form` tells which style is in force at each paint.
+// Called at each change of style: the painting hooks into the control the first time the
+// dark style is in force, and not before (a hooked control's every message costs a look-up
+// of the hook, a round trip to the server under Wine).
 void PaintDarkenedInDarkStyle(HWND control, const FormWindow& form);
 
 }  // namespace platform::win32

@@ -68,6 +68,9 @@ class DateTimePickerPeer : public WindowPeer {
 
   void StyleChanged() override {
     WindowPeer::StyleChanged();
+    // Field and spin buttons have no dark look of their own.
+    PaintDarkenedInDarkStyle(Hwnd(), Form());
+    PaintDarkenedInDarkStyle(FindWindowExW(Hwnd(), nullptr, UPDOWN_CLASSW, nullptr), Form());
     const Palette& colours = Colours();
     const std::pair<int, COLORREF> calendar[] = {
         {MCSC_BACKGROUND, colours.field},      {MCSC_MONTHBK, colours.field},
@@ -80,9 +83,6 @@ class DateTimePickerPeer : public WindowPeer {
   }
 
   void Created() override {
-    // Field and spin buttons have no dark look of their own.
-    PaintDarkenedInDarkStyle(Hwnd(), Form());
-    PaintDarkenedInDarkStyle(FindWindowExW(Hwnd(), nullptr, UPDOWN_CLASSW, nullptr), Form());
     const std::wstring format = PickerFormat(picker_.GetPickerKind(), picker_.Format());
     SendMessageW(Hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.c_str()));
   }

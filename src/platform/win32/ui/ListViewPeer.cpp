@@ -73,14 +73,14 @@ class ListViewPeer : public WindowPeer {
   void Created() override {
     constexpr DWORD kExtended = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
     SendMessageW(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
-    // The header has no dark look of its own where the system lacks one.
-    PaintDarkenedInDarkStyle(ListView_GetHeader(Hwnd()), Form());
   }
 
   void StyleChanged() override {
     const Palette& colours = Colours();
     system_dark_mode::StyleControl(Hwnd(), colours.Style(), L"Explorer");
     system_dark_mode::StyleControl(ListView_GetHeader(Hwnd()), colours.Style(), L"ItemsView");
+    // The header has no dark look of its own where the system lacks one.
+    PaintDarkenedInDarkStyle(ListView_GetHeader(Hwnd()), Form());
     ListView_SetBkColor(Hwnd(), colours.field);
     ListView_SetTextBkColor(Hwnd(), colours.field);
     ListView_SetTextColor(Hwnd(), colours.fieldText);

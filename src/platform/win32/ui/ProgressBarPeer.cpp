@@ -16,7 +16,10 @@ class ProgressBarPeer : public WindowPeer {
   [[nodiscard]] Native Describe() const override { return {PROGRESS_CLASSW, 0}; }
 
   // The bar has no dark look of its own.
-  void Created() override { PaintDarkenedInDarkStyle(Hwnd(), Form()); }
+  void StyleChanged() override {
+    WindowPeer::StyleChanged();
+    PaintDarkenedInDarkStyle(Hwnd(), Form());
+  }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect != ui::Aspect::Value) return;

@@ -22,7 +22,10 @@ class StatusBarPeer : public WindowPeer {
   }
 
   // The bar has no dark look of its own.
-  void Created() override { PaintDarkenedInDarkStyle(Hwnd(), Form()); }
+  void StyleChanged() override {
+    WindowPeer::StyleChanged();
+    PaintDarkenedInDarkStyle(Hwnd(), Form());
+  }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect != ui::Aspect::Panels) return;
