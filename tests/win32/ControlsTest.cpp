@@ -303,6 +303,19 @@ TEST_F(ControlsWindow, HintsAreTooltips) {
   EXPECT_EQ(tip(L"Speed"), L"Меню");
   form->Push->SetHint(L"Up");
   EXPECT_EQ(tip(L"Push"), L"Up");
+
+  // The mouse resting on the control brings its tip up.
+  HWND push = Named(L"Push");
+  RECT place;
+  GetWindowRect(push, &place);
+  const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  SetCursorPos(centre.x, centre.y);
+  POINT inside = centre;
+  ScreenToClient(push, &inside);
+  SendMessageW(push, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+  const DWORD end = GetTickCount() + 5000;
+  while (!IsWindowVisible(tooltip) && GetTickCount() < end) window_test::LetWindowsRun();
+  EXPECT_TRUE(IsWindowVisible(tooltip)) << "no tip over the resting mouse";
 }
 
 TEST_F(ControlsWindow, WindowMessagesReachTheFormAsTypedEvents) {

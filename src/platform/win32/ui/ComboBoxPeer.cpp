@@ -15,7 +15,6 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr UINT_PTR kEditSubclass = 2;
 constexpr int kDroppedItems = 8;
 
 std::wstring WindowText(HWND window) {
@@ -197,7 +196,11 @@ class ComboBoxPeer : public WindowPeer {
       return;
     }
     edit_ = info.hwndItem;
-    SetWindowSubclass(edit_, EditProc, kEditSubclass, reinterpret_cast<DWORD_PTR>(this));
+    // Hooked as the peer hooks the combo box: the field's user data names the peer.
+    SetWindowLongPtrW(edit_, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
+    editDefault_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
   }
 
   // Key events for the model; a handler that clears the key swallows it.
@@ -231,19 +234,21 @@ class ComboBoxPeer : public WindowPeer {
     if (under != Hwnd() && !IsChild(Hwnd(), under)) hovering_ = false;
   }
 
-  static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR /*id*/, DWORD_PTR data) {
-    auto* self = reinterpret_cast<ComboBoxPeer*>(data);
+  static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<ComboBoxPeer*>(
+        reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC editDefault = self->editDefault_;
     if (message == WM_NCDESTROY) {
-      RemoveWindowSubclass(window, EditProc, kEditSubclass);
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       self->edit_ = nullptr;
-      return DefSubclassProc(window, message, wParam, lParam);
+      return CallWindowProcW(editDefault, window, message, wParam, lParam);
     }
     try {
       if (self->Form().Alive()) {
         if (message == WM_GETDLGCODE && wParam == VK_RETURN) {
           // Enter belongs to the path box's own handlers, not to the dialog navigation.
-          return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+          return CallWindowProcW(editDefault, window, message, wParam, lParam) | DLGC_WANTMESSAGE;
         }
         if (auto keyed = self->Keys(message, wParam)) return *keyed;
         if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) self->Hover(window, message);
@@ -251,11 +256,12 @@ class ComboBoxPeer : public WindowPeer {
     } catch (...) {
       // Nothing may cross the window procedure.
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(editDefault, window, message, wParam, lParam);
   }
 
   ui::ComboBox& combo_;
   HWND edit_ = nullptr;
+  WNDPROC editDefault_ = nullptr;
   int fieldHeight_ = -1;
   bool hovering_ = false;
 };

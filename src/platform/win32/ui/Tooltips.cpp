@@ -18,7 +18,7 @@ void Tooltips::Set(HWND control, const std::wstring& hint) {
   std::wstring text = hint;
   TTTOOLINFOW tool = {};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = text.data();
@@ -26,6 +26,18 @@ void Tooltips::Set(HWND control, const std::wstring& hint) {
   // harmless.
   SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!hint.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (tooltip_ == nullptr || message < WM_MOUSEFIRST || message > WM_MBUTTONUP) return;
+  MSG relayed = {control,
+                 message,
+                 wParam,
+                 lParam,
+                 static_cast<DWORD>(GetMessageTime()),
+                 {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}};
+  ClientToScreen(control, &relayed.pt);
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 }  // namespace platform::win32

@@ -14,6 +14,10 @@ class Tooltips {
   void Create(HWND form);
   // Shows `hint` over `control`; an empty hint removes the tip.
   void Set(HWND control, const std::wstring& hint);
+  // Passes a mouse message of `control` on, so that its tip shows when the mouse rests on it.
+  // (The tooltip control could hook into each control itself, but a hooked control's every
+  // message costs a look-up of the hook, a round trip to the server under Wine.)
+  void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
   // The tips take the palette's colours.
   void Restyle(const Palette& palette);
 

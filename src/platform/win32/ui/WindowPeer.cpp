@@ -163,6 +163,7 @@ LRESULT CALLBACK WindowPeer::PeerProc(HWND window, UINT message, WPARAM wParam, 
   }
   try {
     if (peer->form_.Alive()) {
+      peer->form_.Tips().Relay(window, message, wParam, lParam);
       if (auto result = peer->OwnMessage(message, wParam, lParam)) return *result;
     }
   } catch (...) {
