@@ -102,7 +102,7 @@ ATOM FormWindow::FormClass() {
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = Proc;
-    wc.cbWndExtra = sizeof(FormWindow*);
+    wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
