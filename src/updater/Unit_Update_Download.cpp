@@ -71,8 +71,11 @@ bool TForm10::UpdateApp(const std::wstring& Server) {
       .work = [this](std::int64_t received) { ui::Guard([&] { IdHTTP1Work(received); }); },
       .end = [this] { IdHTTP1WorkEnd(); },
   };
-  const auto isRelease = [this, name = FileNameFromUrl(Server)](const std::wstring& file) {
-    return updater::IsReleaseFile(UpdateManifest, name, file, *services_.crypto);
+  // Checked against the manifest of the release it was asked for, whatever a check finds
+  // meanwhile.
+  const auto isRelease = [this, manifest = UpdateManifest,
+                          name = FileNameFromUrl(Server)](const std::wstring& file) {
+    return updater::IsReleaseFile(manifest, name, file, *services_.crypto);
   };
   return updater::DownloadToFile(*IdHTTP1, request, *services_.files, StoredFileFor(Server),
                                  progress, isRelease);
