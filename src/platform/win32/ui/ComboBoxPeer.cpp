@@ -176,10 +176,11 @@ class ComboBoxPeer : public WindowPeer {
   void FitFieldHeight(int height) {
     if (height == fieldHeight_) return;
     fieldHeight_ = height;
-    if (FieldHeight() == height) return;
+    const int current = FieldHeight();
+    if (current == height) return;
     const auto item =
         static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    int request = item + height - FieldHeight();
+    int request = item + height - current;
     for (int attempt = 0; attempt < 2 && request > 0; ++attempt) {
       SendMessageW(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
       const int field = FieldHeight();
@@ -197,10 +198,7 @@ class ComboBoxPeer : public WindowPeer {
     }
     edit_ = info.hwndItem;
     // Hooked as the peer hooks the combo box: the field's user data names the peer.
-    SetWindowLongPtrW(edit_, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(static_cast<WindowPeer*>(this)));
-    editDefault_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
+    editDefault_ = Hook(edit_, &EditProc);
   }
 
   // Key events for the model; a handler that clears the key swallows it.

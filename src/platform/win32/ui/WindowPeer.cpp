@@ -28,12 +28,7 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
                           GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   placed_ = rect;
-  // The window keeps its peer in its user data and the peer the window's procedure. (The
-  // common controls' subclassing looks its data up in a window property on every message,
-  // a round trip to the Wine server each time.)
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  previous_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PeerProc)));
+  previous_ = Hook(hwnd_, &PeerProc);
   control_.AttachPeer(this);
   const bool quiet = SetUpWithoutRedraw() && control_.Visible();
   if (quiet) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -146,6 +141,12 @@ void WindowPeer::PaintClientEdge() const {
   InflateRect(&edge, -1, -1);
   FrameRect(dc, &edge, Colours().FieldBrush());
   ReleaseDC(hwnd_, dc);
+}
+
+WNDPROC WindowPeer::Hook(HWND window, WNDPROC proc) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
 }
 
 LRESULT WindowPeer::Default(UINT message, WPARAM wParam, LPARAM lParam) const {

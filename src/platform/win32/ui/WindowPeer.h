@@ -77,6 +77,11 @@ class WindowPeer : public ui::Peer {
   [[nodiscard]] int Dpi() const;
   [[nodiscard]] HFONT Font() const;
   [[nodiscard]] const Palette& Colours() const;
+  // Puts `proc` in front of `window` (the peer's own or a part of it) and names this peer in
+  // the window's user data; returns the procedure `proc` passes messages on to. (The common
+  // controls' subclassing looks its data up in a window property on every message, a round
+  // trip to the Wine server each time.)
+  WNDPROC Hook(HWND window, WNDPROC proc);
   // The message as the window's class (and whatever hooked the window before the peer)
   // handles it.
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
