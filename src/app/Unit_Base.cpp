@@ -117,10 +117,8 @@ void TForm1::FormCreate() {
   if (state_.PortableMode) title += L" Portable";
   SetCaption(title);
 
-  // The drives first, while the shell may still be making its image lists: the two steps are
-  // independent, and both come before the first listing.
-  FillDriveList();
   AttachSystemImageLists(ListViewAttributes);
+  FillDriveList();
   LoadNastr();
   services_.dispatcher->ProcessMessages();
   ui::Guard([this] { ComboBoxDriveChange(); });

@@ -107,18 +107,19 @@ void FolderBrowser::SetSystemIconSize(ui::ListView* listView, bool large) const 
   ShareSystemImages(*listView, listView->LargeImages(), !large, false);
 }
 
-// The system lists are borrowed; the list view never destroys them.
+// The system lists are borrowed; the list view never destroys them. They are asked for
+// when the list's window is made, so that the shell can make them meanwhile.
 void FolderBrowser::ShareSystemImages(ui::ListView& listView, const ui::ImageList* slot,
                                       bool smallIcons, bool smallSlot) const {
-  const std::uintptr_t handle = services_.shell.SystemImageList(smallIcons);
-  if (handle == 0) return;
   auto* list = const_cast<ui::ImageList*>(slot);
   if (list == nullptr) {
     list = &listView.Create<ui::ImageList>(smallSlot ? L"SystemSmallImages" : L"SystemLargeImages",
                                            16, ui::ImageSource::None);
   }
-  list->ShareHandle(handle, smallIcons ? 16 : 32,
-                    smallIcons ? ui::ImageSource::SystemSmall : ui::ImageSource::SystemLarge);
+  list->ShareHandle(
+      [&shell = services_.shell, smallIcons] { return shell.SystemImageList(smallIcons); },
+      smallIcons ? 16 : 32,
+      smallIcons ? ui::ImageSource::SystemSmall : ui::ImageSource::SystemLarge);
   if (smallSlot) {
     listView.SetImages(list, listView.LargeImages());
   } else {

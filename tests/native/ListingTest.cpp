@@ -405,26 +405,25 @@ struct ImageListCase {
 
 class SystemImages : public testing::TestWithParam<ImageListCase> {};
 
-TEST_P(SystemImages, AreBorrowedForTheSlotsTheShellFills) {
+TEST_P(SystemImages, AreBorrowedWhenTheWindowFirstNeedsThem) {
   FakePlatform fake;
   fake.shell.smallList = GetParam().small;
   fake.shell.largeList = GetParam().large;
   panel_test::BrowserPanel panel(fake.services);
   ui::ListView& list = panel.list();
   panel.browser.AttachSystemImageLists(&list);
+  EXPECT_EQ(fake.shell.imageListQuestions, 0) << "the shell may still be making its lists";
 
   for (const auto& [images, handle, size, source] :
        {std::tuple{list.SmallImages(), GetParam().small, 16, ui::ImageSource::SystemSmall},
         std::tuple{list.LargeImages(), GetParam().large, 32, ui::ImageSource::SystemLarge}}) {
-    if (handle == 0) {
-      EXPECT_EQ(images, nullptr);
-      continue;
-    }
     ASSERT_NE(images, nullptr);
-    EXPECT_EQ(images->SharedHandle(), handle);
+    EXPECT_EQ(images->SharedHandle(), handle) << "no list of the shell's is no list at all";
     EXPECT_EQ(images->Size(), size);
     EXPECT_EQ(images->Source(), source);
   }
+  (void)list.SmallImages()->SharedHandle();
+  EXPECT_EQ(fake.shell.imageListQuestions, 2) << "each list is asked for once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Handles, SystemImages,

@@ -60,7 +60,10 @@ class FakeShell : public Shell {
     const std::wstring ext = folder ? L"" : Extension(name);
     return ShellFileInfo{TypeOf(ext), static_cast<int>(ext.size())};
   }
-  std::uintptr_t SystemImageList(bool small) override { return small ? smallList : largeList; }
+  std::uintptr_t SystemImageList(bool small) override {
+    ++imageListQuestions;
+    return small ? smallList : largeList;
+  }
   void Open(const ui::Form* owner, const std::wstring& file,
             const std::wstring& directory) override {
     opened.push_back({owner, file, directory});
@@ -87,6 +90,7 @@ class FakeShell : public Shell {
   int failingKinds = 0;
   std::uintptr_t smallList = 0x51;
   std::uintptr_t largeList = 0x52;
+  int imageListQuestions = 0;
   struct Opened {
     const ui::Form* owner;
     std::wstring file;

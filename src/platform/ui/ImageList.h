@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/ui/Component.h"
 
@@ -17,18 +18,33 @@ class ImageList : public Component {
   [[nodiscard]] Kind GetKind() const override { return Kind::ImageList; }
   [[nodiscard]] int Size() const { return size_; }
   [[nodiscard]] ImageSource Source() const { return source_; }
-  // A borrowed native handle, or 0.
-  [[nodiscard]] std::uintptr_t SharedHandle() const { return sharedHandle_; }
-  void ShareHandle(std::uintptr_t handle, int size, ImageSource source) {
-    sharedHandle_ = handle;
+  // A borrowed native handle, or 0. It is asked of its source when first needed, by the
+  // window that shows the pictures: the system may still be making its lists before that.
+  [[nodiscard]] std::uintptr_t SharedHandle() const {
+    if (handleSource_) {
+      sharedHandle_ = handleSource_();
+      handleSource_ = nullptr;
+    }
+    return sharedHandle_;
+  }
+  // Borrows the handle `source` gives; where it gives none (0), the one shared before stays.
+  void ShareHandle(std::function<std::uintptr_t()> source, int size, ImageSource kind) {
+    handleSource_ = [source = std::move(source), before = std::move(handleSource_),
+                     shared = sharedHandle_] {
+      const std::uintptr_t handle = source();
+      if (handle != 0) return handle;
+      return before ? before() : shared;
+    };
     size_ = size;
-    source_ = source;
+    source_ = kind;
   }
 
  private:
   int size_;
   ImageSource source_;
-  std::uintptr_t sharedHandle_ = 0;
+  // Filled from the source on the first question.
+  mutable std::function<std::uintptr_t()> handleSource_;
+  mutable std::uintptr_t sharedHandle_ = 0;
 };
 
 }  // namespace ui

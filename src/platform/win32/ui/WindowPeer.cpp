@@ -120,6 +120,10 @@ void WindowPeer::RefreshFont() {
 }
 
 std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A window without frame or scroll bars has nothing outside its client area to paint, yet
+  // the default still takes a device context for the whole window: a millisecond under Wine,
+  // for each control as the form is shown.
+  if (message == WM_NCPAINT && !HasNonClientArea()) return 0;
   if (message == WM_NCPAINT && Colours().Styled() &&
       (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) {
     // The sunken edge is the system's light and dark greys: the palette's frame instead.
@@ -129,6 +133,14 @@ std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARA
   }
   if (IsContainer()) return RouteFromChild(hwnd_, message, wParam, lParam);
   return std::nullopt;
+}
+
+bool WindowPeer::HasNonClientArea() const {
+  RECT window;
+  RECT client;
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
 void WindowPeer::PaintClientEdge() const {

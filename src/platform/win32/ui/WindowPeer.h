@@ -100,6 +100,7 @@ class WindowPeer : public ui::Peer {
   }
 
  private:
+  [[nodiscard]] bool HasNonClientArea() const;
   void PaintClientEdge() const;
   static LRESULT CALLBACK PeerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
