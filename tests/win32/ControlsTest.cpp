@@ -277,34 +277,35 @@ TEST_F(ControlsWindow, HandCursorOverButtonsBoxesAndCombos) {
 }
 
 TEST_F(ControlsWindow, HintsAreTooltips) {
-  HWND tooltip = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        if (ClassOf(window) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) != nullptr) {
-          *reinterpret_cast<HWND*>(found) = window;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&tooltip));
-  ASSERT_NE(tooltip, nullptr);
-  auto tip = [&](const wchar_t* name) {
-    wchar_t text[80] = {};
+  // The form's tooltip: the one that holds a tool for the push button (the list view has
+  // a tooltip window of its own).
+  auto toolFor = [&](const wchar_t* name) {
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = GetParent(Named(name));
     tool.uId = reinterpret_cast<UINT_PTR>(Named(name));
-    tool.lpszText = text;
-    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-    return std::wstring(text);
+    return tool;
   };
-  EXPECT_EQ(tip(L"Push"), L"Нажать");
-  EXPECT_EQ(tip(L"Speed"), L"Меню");
-  form->Push->SetHint(L"Up");
-  EXPECT_EQ(tip(L"Push"), L"Up");
-
-  // The mouse resting on the control brings its tip up.
+  auto findTooltip = [&] {
+    struct Search {
+      TTTOOLINFOW tool;
+      HWND found = nullptr;
+    } search{toolFor(L"Push")};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) {
+          auto& search = *reinterpret_cast<Search*>(param);
+          if (ClassOf(window) == TOOLTIPS_CLASSW &&
+              SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&search.tool))) {
+            search.found = window;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  };
+  // The mouse resting on a control brings its tip up.
   HWND push = Named(L"Push");
   RECT place;
   GetWindowRect(push, &place);
@@ -313,9 +314,23 @@ TEST_F(ControlsWindow, HintsAreTooltips) {
   POINT inside = centre;
   ScreenToClient(push, &inside);
   SendMessageW(push, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+  HWND tooltip = findTooltip();
+  ASSERT_NE(tooltip, nullptr);
   const DWORD end = GetTickCount() + 5000;
   while (!IsWindowVisible(tooltip) && GetTickCount() < end) window_test::LetWindowsRun();
   EXPECT_TRUE(IsWindowVisible(tooltip)) << "no tip over the resting mouse";
+
+  auto tip = [&](const wchar_t* name) {
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool = toolFor(name);
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(tip(L"Push"), L"Нажать");
+  EXPECT_EQ(tip(L"Speed"), L"Меню");
+  form->Push->SetHint(L"Up");
+  EXPECT_EQ(tip(L"Push"), L"Up");
 }
 
 TEST_F(ControlsWindow, WindowMessagesReachTheFormAsTypedEvents) {

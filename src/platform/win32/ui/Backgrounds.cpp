@@ -30,4 +30,27 @@ HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc, HBRUSH fallback) {
   return brush_ != nullptr ? brush_.get() : fallback;
 }
 
+void SurfaceCache::Paint(HWND window, HDC dc, const std::function<void(HDC)>& draw) {
+  RECT client;
+  GetClientRect(window, &client);
+  const SIZE size{std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
+  UniqueDc memory(CreateCompatibleDC(dc));
+  if (memory == nullptr) {
+    draw(dc);
+    return;
+  }
+  const bool drawn = bitmap_ != nullptr && size.cx == size_.cx && size.cy == size_.cy;
+  if (!drawn) {
+    bitmap_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+    size_ = size;
+    if (bitmap_ == nullptr) {
+      draw(dc);
+      return;
+    }
+  }
+  const Selected selected(memory.get(), bitmap_.get());
+  if (!drawn) draw(memory.get());
+  BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+}
+
 }  // namespace platform::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/win32/ui/Handles.h"
 #include "platform/win32/ui/WindowPeer.h"
 
@@ -25,6 +27,23 @@ class ParentBackgroundBrush {
  private:
   UniqueBitmap bitmap_;
   UniqueBrush brush_;
+};
+
+// What a container (a styled panel, a group box) shows, drawn once into a bitmap of its size
+// and copied from there. The controls standing on it ask for it whenever they paint (the
+// visual style's DrawThemeParentBackground, and their colour brushes), and drawing it anew for
+// each asked, with the containers below asked in turn, cost a chain of messages every time.
+class SurfaceCache {
+ public:
+  // Copies the surface of `window` into `dc`, drawing it with `draw` first where the cache does
+  // not hold it at the window's size.
+  void Paint(HWND window, HDC dc, const std::function<void(HDC)>& draw);
+  // What the container shows has changed: the next copy is drawn anew.
+  void Reset() { bitmap_.reset(); }
+
+ private:
+  UniqueBitmap bitmap_;
+  SIZE size_{};
 };
 
 // A control that stands on the surface of the panel or group box holding it.

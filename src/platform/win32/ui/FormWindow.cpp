@@ -156,7 +156,7 @@ void FormWindow::Create(HWND owner) {
   form_.Resized(form_.GetWindowState(), size);
 
   // The controls are made in a window of its final size, each at its place.
-  tips_.Create(window);
+  tips_.Attach(window);
   RECT client;
   GetClientRect(window, &client);
   CreatePeers(form_, window, ui::LayoutForm(form_, {client.right, client.bottom}, dpi_));

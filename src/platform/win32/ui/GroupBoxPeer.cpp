@@ -20,6 +20,20 @@ class GroupBoxPeer : public SurfacePeer {
   GroupBoxPeer(ui::Control& control, FormWindow& form)
       : SurfacePeer(control, form), box_(static_cast<ui::GroupBox&>(control)) {}
   [[nodiscard]] bool IsContainer() const override { return true; }
+  // Where it lies on the panel, in which look and at which size of its font decide what it
+  // shows.
+  void Place(const ui::Rect& rect) override {
+    surface_.Reset();
+    SurfacePeer::Place(rect);
+  }
+  void StyleChanged() override {
+    surface_.Reset();
+    SurfacePeer::StyleChanged();
+  }
+  void DpiChanged() override {
+    surface_.Reset();
+    SurfacePeer::DpiChanged();
+  }
 
  protected:
   [[nodiscard]] Native Describe() const override {
@@ -28,6 +42,7 @@ class GroupBoxPeer : public SurfacePeer {
   void Mirror(ui::Aspect aspect) override {
     if (aspect == ui::Aspect::Text) {
       SetWindowTextW(Hwnd(), box_.Caption().c_str());
+      surface_.Reset();
       InvalidateRect(Hwnd(), nullptr, TRUE);
     }
   }
@@ -35,15 +50,15 @@ class GroupBoxPeer : public SurfacePeer {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_ERASEBKGND:
-        // The panel shows through everywhere but the frame and the caption.
-        PaintParentBackground(Hwnd(), reinterpret_cast<HDC>(wParam), Colours().WindowBrush());
+        PaintSurface(reinterpret_cast<HDC>(wParam));
         return 1;
       case WM_PAINT:
       case WM_PRINTCLIENT:
-        return PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); });
+        return PaintMessage(message, wParam, [this](HDC dc) { PaintSurface(dc); });
       case WM_ENABLE:
       case WM_SETTEXT: {
         const LRESULT result = Default(message, wParam, lParam);
+        surface_.Reset();
         InvalidateRect(Hwnd(), nullptr, TRUE);
         return result;
       }
@@ -53,6 +68,14 @@ class GroupBoxPeer : public SurfacePeer {
   }
 
  private:
+  // The panel shows through everywhere but the frame and the caption.
+  void PaintSurface(HDC dc) {
+    surface_.Paint(Hwnd(), dc, [this](HDC surface) {
+      PaintParentBackground(Hwnd(), surface, Colours().WindowBrush());
+      Paint(surface);
+    });
+  }
+
   void Paint(HDC dc) const {
     RECT client;
     GetClientRect(Hwnd(), &client);
@@ -88,6 +111,7 @@ class GroupBoxPeer : public SurfacePeer {
   }
 
   ui::GroupBox& box_;
+  SurfaceCache surface_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/StyledDrawing.h"
 
@@ -15,6 +16,10 @@ class TabControlPeer : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
   [[nodiscard]] bool IsContainer() const override { return true; }
+  void StyleChanged() override {
+    surface_.Reset();
+    WindowPeer::StyleChanged();
+  }
 
  protected:
   [[nodiscard]] Native Describe() const override {
@@ -28,7 +33,9 @@ class TabControlPeer : public WindowPeer {
         return 1;
       case WM_PAINT:
       case WM_PRINTCLIENT:
-        return PaintMessage(message, wParam, [this](HDC dc) { PaintPane(dc); });
+        return PaintMessage(message, wParam, [this](HDC dc) {
+          surface_.Paint(Hwnd(), dc, [this](HDC surface) { PaintPane(surface); });
+        });
       default:
         return WindowPeer::OwnMessage(message, wParam, lParam);
     }
@@ -49,6 +56,8 @@ class TabControlPeer : public WindowPeer {
       DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
     }
   }
+
+  SurfaceCache surface_;
 };
 
 }  // namespace

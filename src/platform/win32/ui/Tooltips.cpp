@@ -6,15 +6,33 @@
 
 namespace platform::win32 {
 
-void Tooltips::Create(HWND form) {
+void Tooltips::Make() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleW(nullptr),
-                             nullptr);
+                             CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (tooltip_ == nullptr) return;
+  ApplyStyle();
+  for (const auto& [control, hint] : waiting_) {
+    if (IsWindow(control)) Add(control, hint);
+  }
+  waiting_.clear();
 }
 
 void Tooltips::Set(HWND control, const std::wstring& hint) {
-  if (tooltip_ == nullptr || control == nullptr) return;
+  if (control == nullptr) return;
+  if (tooltip_ == nullptr) {
+    if (hint.empty()) {
+      waiting_.erase(control);
+    } else {
+      waiting_[control] = hint;
+    }
+    return;
+  }
+  Add(control, hint);
+}
+
+void Tooltips::Add(HWND control, const std::wstring& hint) const {
   std::wstring text = hint;
   TTTOOLINFOW tool = {};
   tool.cbSize = sizeof tool;
@@ -28,8 +46,13 @@ void Tooltips::Set(HWND control, const std::wstring& hint) {
   if (!hint.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void Tooltips::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
-  if (tooltip_ == nullptr || message < WM_MOUSEFIRST || message > WM_MBUTTONUP) return;
+void Tooltips::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message < WM_MOUSEFIRST || message > WM_MBUTTONUP) return;
+  if (tooltip_ == nullptr) {
+    if (form_ == nullptr || waiting_.empty()) return;
+    Make();
+    if (tooltip_ == nullptr) return;
+  }
   MSG relayed = {control,
                  message,
                  wParam,
@@ -40,15 +63,19 @@ void Tooltips::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) c
   SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
-}  // namespace platform::win32
-
-namespace platform::win32 {
-
 void Tooltips::Restyle(const Palette& palette) {
-  if (tooltip_ == nullptr) return;
-  system_dark_mode::StyleControl(tooltip_, palette.Style(), L"Explorer");
-  SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, palette.tooltip, 0);
-  SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, palette.tooltipText, 0);
+  restyled_ = true;
+  style_ = palette.Style();
+  background_ = palette.tooltip;
+  text_ = palette.tooltipText;
+  ApplyStyle();
+}
+
+void Tooltips::ApplyStyle() const {
+  if (tooltip_ == nullptr || !restyled_) return;
+  system_dark_mode::StyleControl(tooltip_, style_, L"Explorer");
+  SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, background_, 0);
+  SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, text_, 0);
 }
 
 }  // namespace platform::win32
