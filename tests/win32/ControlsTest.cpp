@@ -193,6 +193,25 @@ TEST_F(ControlsWindow, ComboAndPickerChangesReachTheModel) {
       << "a date picker changes only the date";
 }
 
+TEST_F(ControlsWindow, ADroppedComboListShowsUpToEightRows) {
+  HWND combo = Named(L"Choice");
+  COMBOBOXINFO parts = {};
+  parts.cbSize = sizeof parts;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
+  for (const auto& [items, rows] : {std::pair{3, 3}, std::pair{12, 8}}) {
+    while (form->Choice->Items().size() < static_cast<size_t>(items)) {
+      form->Choice->AddItem(L"X:\\ [Drive " + std::to_wstring(form->Choice->Items().size()) + L"]");
+    }
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    window_test::LetWindowsRun();
+    RECT list;
+    GetClientRect(parts.hwndList, &list);
+    const auto row = static_cast<LONG>(SendMessageW(parts.hwndList, LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(list.bottom / row, rows) << items << " items";
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  }
+}
+
 TEST_F(ControlsWindow, ListSelectionGoesBothWaysWithoutEcho) {
   ui::ListView& list = *form->List;
   std::vector<std::pair<int, bool>> events;

@@ -31,12 +31,6 @@ class ComboBoxPeer : public WindowPeer {
   ComboBoxPeer(ui::Control& control, FormWindow& form)
       : WindowPeer(control, form), combo_(static_cast<ui::ComboBox&>(control)) {}
 
-  // A combo box's window height is its field and its dropped-down list together.
-  [[nodiscard]] ui::Rect WindowRect(const ui::Rect& placed) const override {
-    return {placed.left, placed.top, placed.width,
-            placed.height + kDroppedItems * ListItemHeight() + 2};
-  }
-
   void Fit(const ui::Rect& placed) override { FitFieldHeight(placed.height); }
 
   void DpiChanged() override {
@@ -155,16 +149,6 @@ class ComboBoxPeer : public WindowPeer {
     DrawChevron(dc, info.rcButton, enabled ? Colours().fieldText : Colours().grayText, Dpi(), true);
   }
 
-  // The height of a row of the dropped-down list: the font's, until the window can tell.
-  [[nodiscard]] int ListItemHeight() const {
-    if (Hwnd() != nullptr) return static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));
-    const WindowDc screen(nullptr);
-    const Selected font(screen.Get(), Font());
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(screen.Get(), &metrics);
-    return metrics.tmHeight;
-  }
-
   [[nodiscard]] int FieldHeight() const {
     RECT field;
     GetWindowRect(Hwnd(), &field);
@@ -189,8 +173,12 @@ class ComboBoxPeer : public WindowPeer {
     }
   }
 
+  // The dropped-down list shows up to eight rows; its height follows from them, not from the
+  // window's. (Made no higher than its field, the combo box's list window is also smaller and
+  // quicker to make.)
   // The edit field of an editable combo box gets the model's key and mouse events.
   void Created() override {
+    SendMessageW(Hwnd(), CB_SETMINVISIBLE, kDroppedItems, 0);
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
     if (!GetComboBoxInfo(Hwnd(), &info) || info.hwndItem == nullptr || info.hwndItem == Hwnd()) {
