@@ -129,6 +129,12 @@ class Win32Process : public Process {
   std::wstring TempFolder() override;
   void Terminate() override;
   [[noreturn]] void ExitNow(int code) override;
+  // Ends the process once its message loop has ended: at once (ExitNow) after Terminate
+  // handed it over to another program, else with the libraries' usual goodbyes.
+  [[noreturn]] void End(int code);
+
+ private:
+  bool terminating_ = false;
 };
 
 // HTTP over WinHTTP: certificates validated, TLS 1.2 at least, redirects followed by hand

@@ -69,7 +69,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     // The main window has closed and the settings are stored: the process ends here. Its
     // windows, COM and the services go with it; destroying them one by one first would
     // only keep the closed program alive longer.
-    ExitProcess(static_cast<UINT>(code));
+    process.End(code);
   } catch (...) {
     // A failure that no handler caught ends the program quietly rather than abnormally.
     return 1;
