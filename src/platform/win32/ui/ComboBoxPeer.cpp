@@ -173,10 +173,10 @@ class ComboBoxPeer : public WindowPeer {
     }
   }
 
-  // The dropped-down list shows up to eight rows; its height follows from them, not from the
-  // window's. (Made no higher than its field, the combo box's list window is also smaller and
-  // quicker to make.)
-  // The edit field of an editable combo box gets the model's key and mouse events.
+  // The dropped-down list shows up to eight rows: its height follows from them, not from the
+  // window's, so the combo box is made no higher than its field (its list window is then
+  // smaller and quicker to make). The edit field of an editable combo box gets the model's key
+  // and mouse events.
   void Created() override {
     SendMessageW(Hwnd(), CB_SETMINVISIBLE, kDroppedItems, 0);
     COMBOBOXINFO info = {};
