@@ -42,7 +42,6 @@ class GroupBoxPeer : public SurfacePeer {
   void Mirror(ui::Aspect aspect) override {
     if (aspect == ui::Aspect::Text) {
       SetWindowTextW(Hwnd(), box_.Caption().c_str());
-      surface_.Reset();
       InvalidateRect(Hwnd(), nullptr, TRUE);
     }
   }

@@ -21,11 +21,10 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
   if (!control_.EffectivelyEnabled()) style |= WS_DISABLED;
   // Made where it belongs: moving and sizing each control after it is made costs more than
   // making it. (Under Wine every such step is a round trip to its server.)
-  const ui::Rect window = WindowRect(rect);
-  hwnd_ = CreateWindowExW(native.exStyle, native.className, L"", style, window.left, window.top,
-                          window.width, window.height, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
+  hwnd_ =
+      CreateWindowExW(native.exStyle, native.className, L"", style, rect.left, rect.top, rect.width,
+                      rect.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   placed_ = rect;
   previous_ = Hook(hwnd_, &PeerProc);
@@ -98,8 +97,7 @@ void WindowPeer::Place(const ui::Rect& rect) {
   if (rect == placed_) return;
   placed_ = rect;
   Fit(rect);
-  const ui::Rect window = WindowRect(rect);
-  SetWindowPos(hwnd_, nullptr, window.left, window.top, window.width, window.height,
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -63,8 +63,6 @@ class WindowPeer : public ui::Peer {
   [[nodiscard]] virtual Native Describe() const = 0;
   // The window exists; called before the model's state is mirrored into it.
   virtual void Created() {}
-  // The window's own rectangle for the place the layout gives it.
-  [[nodiscard]] virtual ui::Rect WindowRect(const ui::Rect& placed) const { return placed; }
   // Fits what the window shows to the place the layout gives it, before the window moves.
   virtual void Fit(const ui::Rect& /*placed*/) {}
   // Kinds whose every setting makes them work out their layout and scroll bars again are
