@@ -5,8 +5,13 @@
 #include <commctrl.h>
 #include <dbt.h>
 #include <gtest/gtest.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -23,6 +28,7 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Menu.h"
 #include "platform/win32/Services.h"
+#include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Win32FormHost.h"
 
 namespace {
@@ -618,6 +624,56 @@ TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
   bool direct = false;
   dispatcher.RunOnUiThread([&] { direct = true; });
   EXPECT_TRUE(direct);
+}
+
+// The tab pane drawn in pieces looks as the visual style draws it whole: at the size of the
+// list's panel, at thin and small sizes (these the style draws itself), away from the origin.
+TEST(TabPane, LooksAsTheVisualStyleDrawsIt) {
+  const window_test::GuiScope gui;
+  HTHEME theme = OpenThemeData(nullptr, L"TAB");
+  ASSERT_NE(theme, nullptr) << "the test prefix has a visual style";
+  constexpr int kOffset = 3;
+  for (const SIZE size : {SIZE{860, 720}, SIZE{180, 40}, SIZE{30, 500}, SIZE{12, 12}}) {
+    const int width = size.cx + 2 * kOffset;
+    const int height = size.cy + 2 * kOffset;
+    std::vector<std::uint32_t> pixels[2];
+    for (int way = 0; way < 2; ++way) {
+      BITMAPINFO info{};
+      info.bmiHeader.biSize = sizeof info.bmiHeader;
+      info.bmiHeader.biWidth = width;
+      info.bmiHeader.biHeight = -height;
+      info.bmiHeader.biPlanes = 1;
+      info.bmiHeader.biBitCount = 32;
+      void* bits = nullptr;
+      HDC dc = CreateCompatibleDC(nullptr);
+      HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      ASSERT_NE(bitmap, nullptr);
+      HGDIOBJ previous = SelectObject(dc, bitmap);
+      std::fill_n(static_cast<std::uint32_t*>(bits), width * height, 0xFF00FFu);
+      const RECT rect{kOffset, kOffset, kOffset + size.cx, kOffset + size.cy};
+      if (way == 0) {
+        DrawThemeBackground(theme, dc, TABP_PANE, 0, &rect, nullptr);
+      } else {
+        platform::win32::DrawTabPane(theme, dc, rect);
+      }
+      GdiFlush();
+      const auto* first = static_cast<const std::uint32_t*>(bits);
+      pixels[way].assign(first, first + width * height);
+      SelectObject(dc, previous);
+      DeleteObject(bitmap);
+      DeleteDC(dc);
+    }
+    int worst = 0;
+    for (std::size_t i = 0; i < pixels[0].size(); ++i) {
+      for (int shift = 0; shift < 24; shift += 8) {
+        const int a = static_cast<int>((pixels[0][i] >> shift) & 0xFF);
+        const int b = static_cast<int>((pixels[1][i] >> shift) & 0xFF);
+        worst = std::max(worst, std::abs(a - b));
+      }
+    }
+    EXPECT_LE(worst, 4) << size.cx << "x" << size.cy;
+  }
+  CloseThemeData(theme);
 }
 
 }  // namespace

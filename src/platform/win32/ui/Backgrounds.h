@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <uxtheme.h>
+
 #include <functional>
 
 #include "platform/win32/ui/Handles.h"
@@ -12,6 +14,9 @@ namespace platform::win32 {
 // Paints what the parent shows behind `window` (a styled panel, a group box) into `dc`;
 // `fallback` fills it where the parent cannot tell.
 void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback);
+
+// The visual style's tab pane, as DrawThemeBackground draws it over `rect`, without its price.
+void DrawTabPane(HTHEME theme, HDC dc, const RECT& rect);
 
 // The answer to a control's WM_CTLCOLOR* message: a brush with what its parent shows behind
 // it, so that its text and box stand on the panel's own surface.

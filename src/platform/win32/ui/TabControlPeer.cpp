@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <uxtheme.h>
-#include <vssym32.h>
 
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Peers.h"
@@ -31,7 +30,10 @@ class TabControlPeer : public WindowPeer {
     switch (message) {
       case WM_ERASEBKGND:
         return 1;
+      // Its own paint is clipped to what the controls on it leave in sight; the controls asking
+      // for their background are answered from the surface.
       case WM_PAINT:
+        return PaintMessage(message, wParam, [this](HDC dc) { PaintPane(dc); });
       case WM_PRINTCLIENT:
         return PaintMessage(message, wParam, [this](HDC dc) {
           surface_.Paint(Hwnd(), dc, [this](HDC surface) { PaintPane(surface); });
@@ -50,7 +52,7 @@ class TabControlPeer : public WindowPeer {
     if (Colours().Styled()) {
       DrawFrame(dc, client, Colours());
     } else if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
-      DrawThemeBackground(theme, dc, TABP_PANE, 0, &client, nullptr);
+      DrawTabPane(theme, dc, client);
       CloseThemeData(theme);
     } else {
       DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
