@@ -218,6 +218,49 @@ TEST_F(ControlsWindow, ADroppedComboListShowsUpToEightRows) {
   }
 }
 
+// A control on a group box fills its background with the group box's own surface, taken at
+// the place where the control stands: not with the group's corner, caption and frame.
+TEST_F(ControlsWindow, ControlsOnAGroupBoxFillWithItsSurfaceWhereTheyStand) {
+  HWND group = Named(L"Group");
+  HWND check = Named(L"Check");
+  ASSERT_NE(check, nullptr);
+  RECT groupClient;
+  RECT checkClient;
+  GetClientRect(group, &groupClient);
+  GetClientRect(check, &checkClient);
+  HDC screen = GetDC(nullptr);
+  HDC shown = CreateCompatibleDC(screen);
+  HDC filled = CreateCompatibleDC(screen);
+  HBITMAP shownBitmap = CreateCompatibleBitmap(screen, groupClient.right, groupClient.bottom);
+  HBITMAP filledBitmap = CreateCompatibleBitmap(screen, checkClient.right, checkClient.bottom);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ shownBefore = SelectObject(shown, shownBitmap);
+  HGDIOBJ filledBefore = SelectObject(filled, filledBitmap);
+
+  SendMessageW(group, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown), PRF_CLIENT);
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+      group, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(filled), reinterpret_cast<LPARAM>(check)));
+  ASSERT_NE(brush, nullptr);
+  FillRect(filled, &checkClient, brush);
+
+  POINT at{0, 0};
+  MapWindowPoints(check, group, &at, 1);
+  int differing = 0;
+  for (int y = 0; y < checkClient.bottom; ++y) {
+    for (int x = 0; x < checkClient.right; ++x) {
+      if (GetPixel(filled, x, y) != GetPixel(shown, at.x + x, at.y + y)) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "of " << checkClient.right * checkClient.bottom << " pixels";
+
+  SelectObject(shown, shownBefore);
+  SelectObject(filled, filledBefore);
+  DeleteObject(shownBitmap);
+  DeleteObject(filledBitmap);
+  DeleteDC(shown);
+  DeleteDC(filled);
+}
+
 TEST_F(ControlsWindow, ListSelectionGoesBothWaysWithoutEcho) {
   ui::ListView& list = *form->List;
   std::vector<std::pair<int, bool>> events;

@@ -31,27 +31,53 @@ HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc, HBRUSH fallback) {
   return brush_ != nullptr ? brush_.get() : fallback;
 }
 
-void SurfaceCache::Paint(HWND window, HDC dc, const std::function<void(HDC)>& draw) {
+HBITMAP SurfaceCache::Drawn(HWND window, HDC dc, const std::function<void(HDC)>& draw) {
   RECT client;
   GetClientRect(window, &client);
   const SIZE size{std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
+  if (bitmap_ != nullptr && size.cx == size_.cx && size.cy == size_.cy) return bitmap_.get();
+  Reset();
   UniqueDc memory(CreateCompatibleDC(dc));
+  if (memory == nullptr) return nullptr;
+  bitmap_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  size_ = size;
+  if (bitmap_ == nullptr) return nullptr;
+  const Selected selected(memory.get(), bitmap_.get());
+  draw(memory.get());
+  return bitmap_.get();
+}
+
+void SurfaceCache::Paint(HWND window, HDC dc, const std::function<void(HDC)>& draw) {
+  HBITMAP bitmap = Drawn(window, dc, draw);
+  UniqueDc memory(bitmap != nullptr ? CreateCompatibleDC(dc) : nullptr);
   if (memory == nullptr) {
     draw(dc);
     return;
   }
-  const bool drawn = bitmap_ != nullptr && size.cx == size_.cx && size.cy == size_.cy;
-  if (!drawn) {
-    bitmap_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
-    size_ = size;
-    if (bitmap_ == nullptr) {
-      draw(dc);
-      return;
-    }
+  const Selected selected(memory.get(), bitmap);
+  BitBlt(dc, 0, 0, size_.cx, size_.cy, memory.get(), 0, 0, SRCCOPY);
+}
+
+HBRUSH SurfaceCache::Brush(HWND window, HDC dc, const std::function<void(HDC)>& draw) {
+  HBITMAP bitmap = Drawn(window, dc, draw);
+  if (brush_ == nullptr && bitmap != nullptr) brush_.reset(CreatePatternBrush(bitmap));
+  return brush_.get();
+}
+
+std::optional<LRESULT> SurfacePeer::ColorMessage(UINT /*message*/, HDC dc) {
+  if (Colours().Styled()) SetTextColor(dc, Colours().text);
+  // On a container the container's own surface serves, shifted to where the control stands:
+  // drawing what lies behind each control anew cost every control a chain of messages.
+  HWND parent = GetParent(Hwnd());
+  WindowPeer* container = Owning(parent, GetParent(parent));  // the parent, if it is a peer
+  if (HBRUSH surface = container != nullptr ? container->SurfaceBrush(dc) : nullptr) {
+    POINT origin{0, 0};
+    MapWindowPoints(Hwnd(), parent, &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(surface);
   }
-  const Selected selected(memory.get(), bitmap_.get());
-  if (!drawn) draw(memory.get());
-  BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+  return reinterpret_cast<LRESULT>(background_.Get(Hwnd(), dc, Colours().WindowBrush()));
 }
 
 // The style stretches the pane's image over the whole rectangle, at a price that grows with its

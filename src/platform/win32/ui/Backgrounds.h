@@ -18,8 +18,9 @@ void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback);
 // The visual style's tab pane, as DrawThemeBackground draws it over `rect`, without its price.
 void DrawTabPane(HTHEME theme, HDC dc, const RECT& rect);
 
-// The answer to a control's WM_CTLCOLOR* message: a brush with what its parent shows behind
-// it, so that its text and box stand on the panel's own surface.
+// The answer to a control's WM_CTLCOLOR* message where its parent keeps no surface of its own
+// (a form): a brush with what the parent shows behind it, so that its text and box stand on
+// the parent's own background.
 class ParentBackgroundBrush {
  public:
   HBRUSH Get(HWND control, HDC dc, HBRUSH fallback);
@@ -43,11 +44,21 @@ class SurfaceCache {
   // Copies the surface of `window` into `dc`, drawing it with `draw` first where the cache does
   // not hold it at the window's size.
   void Paint(HWND window, HDC dc, const std::function<void(HDC)>& draw);
+  // The surface as a brush, for the controls standing on the container to fill with (their
+  // brush origin set to where they stand).
+  HBRUSH Brush(HWND window, HDC dc, const std::function<void(HDC)>& draw);
   // What the container shows has changed: the next copy is drawn anew.
-  void Reset() { bitmap_.reset(); }
+  void Reset() {
+    brush_.reset();
+    bitmap_.reset();
+  }
 
  private:
+  // The bitmap holding the surface at the window's size, drawn with `draw` where it is not.
+  HBITMAP Drawn(HWND window, HDC dc, const std::function<void(HDC)>& draw);
+
   UniqueBitmap bitmap_;
+  UniqueBrush brush_;
   SIZE size_{};
 };
 
@@ -59,10 +70,7 @@ class SurfacePeer : public WindowPeer {
     background_.Reset();
     WindowPeer::Place(rect);
   }
-  std::optional<LRESULT> ColorMessage(UINT /*message*/, HDC dc) override {
-    if (Colours().Styled()) SetTextColor(dc, Colours().text);
-    return reinterpret_cast<LRESULT>(background_.Get(Hwnd(), dc, Colours().WindowBrush()));
-  }
+  std::optional<LRESULT> ColorMessage(UINT message, HDC dc) override;
   void StyleChanged() override {
     background_.Reset();
     WindowPeer::StyleChanged();

@@ -34,6 +34,9 @@ class GroupBoxPeer : public SurfacePeer {
     surface_.Reset();
     SurfacePeer::DpiChanged();
   }
+  HBRUSH SurfaceBrush(HDC dc) override {
+    return surface_.Brush(Hwnd(), dc, [this](HDC surface) { DrawSurface(surface); });
+  }
 
  protected:
   [[nodiscard]] Native Describe() const override {
@@ -69,10 +72,11 @@ class GroupBoxPeer : public SurfacePeer {
  private:
   // The panel shows through everywhere but the frame and the caption.
   void PaintSurface(HDC dc) {
-    surface_.Paint(Hwnd(), dc, [this](HDC surface) {
-      PaintParentBackground(Hwnd(), surface, Colours().WindowBrush());
-      Paint(surface);
-    });
+    surface_.Paint(Hwnd(), dc, [this](HDC surface) { DrawSurface(surface); });
+  }
+  void DrawSurface(HDC dc) const {
+    PaintParentBackground(Hwnd(), dc, Colours().WindowBrush());
+    Paint(dc);
   }
 
   void Paint(HDC dc) const {

@@ -19,6 +19,9 @@ class TabControlPeer : public WindowPeer {
     surface_.Reset();
     WindowPeer::StyleChanged();
   }
+  HBRUSH SurfaceBrush(HDC dc) override {
+    return surface_.Brush(Hwnd(), dc, [this](HDC surface) { PaintPane(surface); });
+  }
 
  protected:
   [[nodiscard]] Native Describe() const override {

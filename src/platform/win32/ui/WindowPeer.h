@@ -47,6 +47,9 @@ class WindowPeer : public ui::Peer {
   virtual std::optional<LRESULT> Command(WORD /*code*/) { return std::nullopt; }
   virtual std::optional<LRESULT> Notify(NMHDR& /*header*/) { return std::nullopt; }
   virtual std::optional<LRESULT> ColorMessage(UINT /*message*/, HDC /*dc*/) { return std::nullopt; }
+  // For a container that draws its own surface: that surface as a brush, for the controls on
+  // it to fill their background with. Null where the container leaves its look to the system.
+  virtual HBRUSH SurfaceBrush(HDC /*dc*/) { return nullptr; }
   virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   // `screen` is (-1, -1) when the menu key asked for it.
   virtual bool ContextMenu(POINT /*screen*/) { return false; }
