@@ -28,13 +28,55 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Menu.h"
 #include "platform/win32/Services.h"
-#include "platform/win32/ui/Backgrounds.h"
+#include "platform/win32/ui/ThemeParts.h"
 #include "platform/win32/ui/Win32FormHost.h"
 
 namespace {
 
 using platform::win32::WindowOf;
 using window_test::ClassOf;
+
+// What a drawing puts into a bitmap of `size` (32 bits, first filled with magenta, so that
+// what is left undrawn shows).
+std::vector<std::uint32_t> Drawn(SIZE size, const std::function<void(HDC)>& draw) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) {
+    DeleteDC(dc);
+    return {};
+  }
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  const auto pixels = static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy);
+  std::fill_n(static_cast<std::uint32_t*>(bits), pixels, 0xFF00FFu);
+  draw(dc);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> drawn(first, first + pixels);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return drawn;
+}
+
+// The largest difference of one colour channel between two pictures of the same size.
+int WorstDifference(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size() || a.empty()) return 255;
+  int worst = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (int shift = 0; shift < 24; shift += 8) {
+      worst = std::max(worst, std::abs(static_cast<int>((a[i] >> shift) & 0xFF) -
+                                       static_cast<int>((b[i] >> shift) & 0xFF)));
+    }
+  }
+  return worst;
+}
 
 // A form with one control of each kind the program uses.
 class ControlsForm : public ui::Form {
@@ -93,6 +135,7 @@ class ControlsForm : public ui::Form {
     List->SetBounds({4, 140, 472, 190});
     List->AddColumn({L"Файл", 185, 185, 0, false});
     List->AddColumn({L"Тип", 120, 120, 120, false});
+    List->AddColumn({L"Размер", 40, 40, 0, true});  // right-aligned and too narrow: cut short
     for (const wchar_t* name : {L"Documents", L"readme.txt", L"Фотографии", L"setup.exe"}) {
       ui::ListItem item;
       item.caption = name;
@@ -259,6 +302,78 @@ TEST_F(ControlsWindow, ControlsOnAGroupBoxFillWithItsSurfaceWhereTheyStand) {
   DeleteObject(filledBitmap);
   DeleteDC(shown);
   DeleteDC(filled);
+}
+
+// The list's header, drawn by the program, looks as a header that draws itself: captions
+// aligned as their columns ask and cut short where they do not fit, the empty item right of
+// the last column, a column under the mouse and a pressed one.
+TEST_F(ControlsWindow, TheListHeaderLooksAsTheHeaderDrawsItself) {
+  HWND list = Named(L"List");
+  HWND header = ListView_GetHeader(list);
+  RECT listWindow;
+  GetWindowRect(list, &listWindow);
+  HWND plain =
+      CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0,
+                      listWindow.right - listWindow.left, listWindow.bottom - listWindow.top, frame,
+                      nullptr, nullptr, nullptr);
+  ASSERT_NE(plain, nullptr);
+  SendMessageW(plain, WM_SETFONT, SendMessageW(list, WM_GETFONT, 0, 0), FALSE);
+  for (int index = 0; index < Header_GetItemCount(header); ++index) {
+    wchar_t caption[64] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_FORMAT | HDI_WIDTH;
+    item.pszText = caption;
+    item.cchTextMax = 64;
+    ASSERT_TRUE(Header_GetItem(header, index, &item));
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = caption;
+    column.cx = item.cxy;
+    column.fmt = (item.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    ListView_InsertColumn(plain, index, &column);
+  }
+  HWND plainHeader = ListView_GetHeader(plain);
+  RECT size;
+  RECT plainSize;
+  GetClientRect(header, &size);
+  GetClientRect(plainHeader, &plainSize);
+  ASSERT_EQ(size.right, plainSize.right);
+  ASSERT_EQ(size.bottom, plainSize.bottom);
+
+  auto print = [](HWND window) {
+    return [window](HDC dc) {
+      SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    };
+  };
+  const SIZE canvas{size.right, size.bottom};
+  const auto normal = Drawn(canvas, print(header));
+  EXPECT_LE(WorstDifference(normal, Drawn(canvas, print(plainHeader))), 4);
+
+  // The mouse over the first column shows it hot.
+  RECT first;
+  Header_GetItemRect(header, 0, &first);
+  POINT over{(first.left + first.right) / 2, (first.top + first.bottom) / 2};
+  SendMessageW(plainHeader, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+  ClientToScreen(header, &over);
+  SetCursorPos(over.x, over.y);
+  window_test::LetWindowsRun();
+  const auto hot = Drawn(canvas, print(header));
+  EXPECT_GT(WorstDifference(hot, normal), 4) << "the item under the mouse looks hot";
+  EXPECT_LE(WorstDifference(hot, Drawn(canvas, print(plainHeader))), 4);
+
+  // A pressed column looks pressed.
+  ScreenToClient(header, &over);
+  auto pressed = [&](HWND window) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(over.x, over.y));
+    auto picture = Drawn(canvas, print(window));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(over.x, over.y));
+    return picture;
+  };
+  const auto plainPressed = pressed(plainHeader);
+  const auto ownPressed = pressed(header);
+  EXPECT_GT(WorstDifference(ownPressed, hot), 4) << "the pressed item looks pressed";
+  EXPECT_LE(WorstDifference(ownPressed, plainPressed), 4);
+  DestroyWindow(plain);
 }
 
 TEST_F(ControlsWindow, ListSelectionGoesBothWaysWithoutEcho) {
@@ -669,54 +784,40 @@ TEST(Dispatcher, RunsWorkFromAWorkerOnTheUserInterfaceThread) {
   EXPECT_TRUE(direct);
 }
 
-// The tab pane drawn in pieces looks as the visual style draws it whole: at the size of the
-// list's panel, at thin and small sizes (these the style draws itself), away from the origin.
-TEST(TabPane, LooksAsTheVisualStyleDrawsIt) {
+// A part of the visual style drawn in pieces looks as the style draws it whole: the panels'
+// pane at the list panel's size, thin and small (drawn by the style itself), and the header's
+// items in each state at column widths; each away from the origin.
+TEST(StretchedThemePart, LooksAsTheVisualStyleDrawsIt) {
   const window_test::GuiScope gui;
-  HTHEME theme = OpenThemeData(nullptr, L"TAB");
-  ASSERT_NE(theme, nullptr) << "the test prefix has a visual style";
+  struct Case {
+    const wchar_t* themeClass;
+    int part;
+    int state;
+    SIZE size;
+  };
+  const Case cases[] = {
+      {L"TAB", TABP_PANE, 0, {860, 720}},
+      {L"TAB", TABP_PANE, 0, {180, 40}},
+      {L"TAB", TABP_PANE, 0, {30, 500}},
+      {L"TAB", TABP_PANE, 0, {12, 12}},
+      {L"HEADER", HP_HEADERITEM, HIS_NORMAL, {185, 17}},
+      {L"HEADER", HP_HEADERITEM, HIS_NORMAL, {355, 17}},
+      {L"HEADER", HP_HEADERITEM, HIS_HOT, {120, 17}},
+      {L"HEADER", HP_HEADERITEM, HIS_PRESSED, {70, 26}},
+  };
   constexpr int kOffset = 3;
-  for (const SIZE size : {SIZE{860, 720}, SIZE{180, 40}, SIZE{30, 500}, SIZE{12, 12}}) {
-    const int width = size.cx + 2 * kOffset;
-    const int height = size.cy + 2 * kOffset;
-    std::vector<std::uint32_t> pixels[2];
-    for (int way = 0; way < 2; ++way) {
-      BITMAPINFO info{};
-      info.bmiHeader.biSize = sizeof info.bmiHeader;
-      info.bmiHeader.biWidth = width;
-      info.bmiHeader.biHeight = -height;
-      info.bmiHeader.biPlanes = 1;
-      info.bmiHeader.biBitCount = 32;
-      void* bits = nullptr;
-      HDC dc = CreateCompatibleDC(nullptr);
-      HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-      ASSERT_NE(bitmap, nullptr);
-      HGDIOBJ previous = SelectObject(dc, bitmap);
-      std::fill_n(static_cast<std::uint32_t*>(bits), width * height, 0xFF00FFu);
-      const RECT rect{kOffset, kOffset, kOffset + size.cx, kOffset + size.cy};
-      if (way == 0) {
-        DrawThemeBackground(theme, dc, TABP_PANE, 0, &rect, nullptr);
-      } else {
-        platform::win32::DrawTabPane(theme, dc, rect);
-      }
-      GdiFlush();
-      const auto* first = static_cast<const std::uint32_t*>(bits);
-      pixels[way].assign(first, first + width * height);
-      SelectObject(dc, previous);
-      DeleteObject(bitmap);
-      DeleteDC(dc);
-    }
-    int worst = 0;
-    for (std::size_t i = 0; i < pixels[0].size(); ++i) {
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int a = static_cast<int>((pixels[0][i] >> shift) & 0xFF);
-        const int b = static_cast<int>((pixels[1][i] >> shift) & 0xFF);
-        worst = std::max(worst, std::abs(a - b));
-      }
-    }
-    EXPECT_LE(worst, 4) << size.cx << "x" << size.cy;
+  for (const Case& c : cases) {
+    HTHEME theme = OpenThemeData(nullptr, c.themeClass);
+    ASSERT_NE(theme, nullptr) << "the test prefix has a visual style";
+    const SIZE canvas{c.size.cx + 2 * kOffset, c.size.cy + 2 * kOffset};
+    const RECT rect{kOffset, kOffset, kOffset + c.size.cx, kOffset + c.size.cy};
+    platform::win32::StretchedThemePart stretched(c.part, c.state);
+    const auto own = Drawn(
+        canvas, [&](HDC dc) { DrawThemeBackground(theme, dc, c.part, c.state, &rect, nullptr); });
+    const auto pieces = Drawn(canvas, [&](HDC dc) { stretched.Draw(theme, dc, rect); });
+    EXPECT_LE(WorstDifference(own, pieces), 4) << c.themeClass << " part " << c.part << " state "
+                                               << c.state << " " << c.size.cx << "x" << c.size.cy;
+    CloseThemeData(theme);
   }
-  CloseThemeData(theme);
 }
-
 }  // namespace

@@ -1,7 +1,6 @@
 #include "platform/win32/ui/Backgrounds.h"
 
 #include <uxtheme.h>
-#include <vssym32.h>
 
 #include <algorithm>
 
@@ -78,48 +77,6 @@ std::optional<LRESULT> SurfacePeer::ColorMessage(UINT /*message*/, HDC dc) {
     return reinterpret_cast<LRESULT>(surface);
   }
   return reinterpret_cast<LRESULT>(background_.Get(Hwnd(), dc, Colours().WindowBrush()));
-}
-
-// The style stretches the pane's image over the whole rectangle, at a price that grows with its
-// area: 12 ms under Wine for a panel of 860 by 720 pixels, though the controls on it leave only
-// its border in sight. The pane is drawn at a small size instead, its corners copied from there
-// and its edges stretched from their middle row and column: what the stretched image shows, as
-// its margins lie within the corners.
-void DrawTabPane(HTHEME theme, HDC dc, const RECT& rect) {
-  MARGINS margins{};
-  GetThemeMargins(theme, dc, TABP_PANE, 0, TMT_SIZINGMARGINS, nullptr, &margins);
-  const int corner = 2 * std::max({margins.cxLeftWidth, margins.cxRightWidth, margins.cyTopHeight,
-                                   margins.cyBottomHeight, 2});
-  const int sample = 2 * corner + 1;
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  UniqueDc memory(CreateCompatibleDC(dc));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(dc, sample, sample));
-  if (width <= sample || height <= sample || memory == nullptr || bitmap == nullptr) {
-    DrawThemeBackground(theme, dc, TABP_PANE, 0, &rect, nullptr);
-    return;
-  }
-  const Selected selected(memory.get(), bitmap.get());
-  const RECT small{0, 0, sample, sample};
-  DrawThemeBackground(theme, memory.get(), TABP_PANE, 0, &small, nullptr);
-  const int from[4] = {0, corner, corner + 1, sample};
-  const int toX[4] = {0, corner, width - corner, width};
-  const int toY[4] = {0, corner, height - corner, height};
-  const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      if (row == 1 && column == 1) continue;
-      StretchBlt(dc, rect.left + toX[column], rect.top + toY[row], toX[column + 1] - toX[column],
-                 toY[row + 1] - toY[row], memory.get(), from[column], from[row],
-                 from[column + 1] - from[column], from[row + 1] - from[row], SRCCOPY);
-    }
-  }
-  SetStretchBltMode(dc, previousMode);
-  // The middle is one pixel stretched: a fill, which the clipping keeps to what is in sight.
-  const UniqueBrush middle(CreateSolidBrush(GetPixel(memory.get(), corner, corner)));
-  const RECT inner{rect.left + corner, rect.top + corner, rect.right - corner,
-                   rect.bottom - corner};
-  FillRect(dc, &inner, middle.get());
 }
 
 }  // namespace platform::win32

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <uxtheme.h>
-
 #include <functional>
 
 #include "platform/win32/ui/Handles.h"
@@ -14,9 +12,6 @@ namespace platform::win32 {
 // Paints what the parent shows behind `window` (a styled panel, a group box) into `dc`;
 // `fallback` fills it where the parent cannot tell.
 void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback);
-
-// The visual style's tab pane, as DrawThemeBackground draws it over `rect`, without its price.
-void DrawTabPane(HTHEME theme, HDC dc, const RECT& rect);
 
 // The answer to a control's WM_CTLCOLOR* message where its parent keeps no surface of its own
 // (a form): a brush with what the parent shows behind it, so that its text and box stand on

@@ -7,6 +7,7 @@
 #include "platform/ui/ListView.h"
 #include "platform/win32/ui/DarkenedPainting.h"
 #include "platform/win32/ui/FormWindow.h"
+#include "platform/win32/ui/HeaderLook.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/SystemDarkMode.h"
 
@@ -76,6 +77,7 @@ class ListViewPeer : public WindowPeer {
   }
 
   void StyleChanged() override {
+    headerLook_.Reset();
     const Palette& colours = Colours();
     system_dark_mode::StyleControl(Hwnd(), colours.Style(), L"Explorer");
     system_dark_mode::StyleControl(ListView_GetHeader(Hwnd()), colours.Style(), L"ItemsView");
@@ -119,7 +121,13 @@ class ListViewPeer : public WindowPeer {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_NOTIFY) {
       auto& header = *reinterpret_cast<NMHEADERW*>(lParam);
-      if (header.hdr.hwndFrom == ListView_GetHeader(Hwnd())) return HeaderNotify(header);
+      if (header.hdr.hwndFrom == ListView_GetHeader(Hwnd())) {
+        if (header.hdr.code == NM_CUSTOMDRAW && !Colours().Styled()) {
+          return headerLook_.CustomDraw(header.hdr.hwndFrom,
+                                        *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+        }
+        return HeaderNotify(header);
+      }
     }
     if (message == WM_GETDLGCODE && wParam == VK_RETURN) {
       // Enter opens the focused row instead of pressing the dialog's default button.
@@ -306,6 +314,7 @@ class ListViewPeer : public WindowPeer {
   }
 
   ui::ListView& list_;
+  HeaderLook headerLook_;
   int shownCount_ = -1;
   bool pushing_ = false;
   // What the control shows selected and focused, as it has told the peer or been told.

@@ -2,10 +2,12 @@
 #include <windows.h>
 
 #include <uxtheme.h>
+#include <vssym32.h>
 
 #include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/StyledDrawing.h"
+#include "platform/win32/ui/ThemeParts.h"
 
 namespace platform::win32 {
 
@@ -16,6 +18,7 @@ class TabControlPeer : public WindowPeer {
   using WindowPeer::WindowPeer;
   [[nodiscard]] bool IsContainer() const override { return true; }
   void StyleChanged() override {
+    pane_.Reset();
     surface_.Reset();
     WindowPeer::StyleChanged();
   }
@@ -48,20 +51,21 @@ class TabControlPeer : public WindowPeer {
 
  private:
   // The pane of a tab control over the whole window; with no tabs there is no tab row.
-  void PaintPane(HDC dc) const {
+  void PaintPane(HDC dc) {
     RECT client;
     GetClientRect(Hwnd(), &client);
     FillRect(dc, &client, Colours().PanelBrush());
     if (Colours().Styled()) {
       DrawFrame(dc, client, Colours());
     } else if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
-      DrawTabPane(theme, dc, client);
+      pane_.Draw(theme, dc, client);
       CloseThemeData(theme);
     } else {
       DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
     }
   }
 
+  StretchedThemePart pane_{TABP_PANE, 0};
   SurfaceCache surface_;
 };
 
