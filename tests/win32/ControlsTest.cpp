@@ -571,6 +571,31 @@ TEST_F(ControlsWindow, ClosingTheRunFormEndsItsLoop) {
   EXPECT_FALSE(IsWindowVisible(frame));
 }
 
+// Run tells once when the main window is shown, painted (its controls too, what its showing
+// left to repaint included) and no message waits.
+TEST_F(ControlsWindow, RunTellsWhenTheMainWindowHasSettled) {
+  form->Close();  // hidden first, so that Run shows it again
+  form->OnShow = [this] { InvalidateRect(Named(L"List"), nullptr, TRUE); };
+  int calls = 0;
+  bool settled = false;
+  host.AfterMainWindowSettled([&] {
+    ++calls;
+    bool painted = GetUpdateRect(frame, nullptr, FALSE) == FALSE;
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM all) {
+          if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(all) = false;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&painted));
+    settled = IsWindowVisible(frame) && painted;
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+  });
+  host.Run(*form);
+  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(settled);
+}
+
 TEST_F(ControlsWindow, PickerContextMenuClicksTheChosenItem) {
   int chosen = 0;
   form->Now->OnClick = [&] { ++chosen; };

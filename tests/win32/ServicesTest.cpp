@@ -65,6 +65,26 @@ INSTANTIATE_TEST_SUITE_P(
                                  L"CurrentMajorVersionNumber", true}),
     [](const testing::TestParamInfo<MissingValue>& info) { return info.param.what; });
 
+// Threads started while held are made but do not run until released; after the release they
+// run at once, and a held thread that is waited for runs without one.
+TEST(Win32Threads, HeldThreadsRunFromTheirRelease) {
+  platform::win32::Win32Threads threads;
+  std::atomic<int> ran = 0;
+  threads.Hold();
+  auto held = threads.Start([&] { ++ran; });
+  Sleep(50);
+  EXPECT_EQ(ran, 0) << "a held thread does not run";
+  threads.Release();
+  held->Join();
+  EXPECT_EQ(ran, 1);
+  threads.Start([&] { ++ran; })->Join();
+  EXPECT_EQ(ran, 2) << "after the release threads run at once";
+
+  threads.Hold();
+  threads.Start([&] { ++ran; })->Join();
+  EXPECT_EQ(ran, 3) << "waiting for a held thread lets it run";
+}
+
 TEST(Win32Process, KnowsItsOwnExecutable) {
   const std::wstring path = OwnPath();
   ASSERT_FALSE(path.empty());

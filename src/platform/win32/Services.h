@@ -3,7 +3,9 @@
 // The services over the real Win32 API.
 #include <future>
 #include <memory>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 #include "platform/Crypto.h"
 #include "platform/Platform.h"
@@ -146,7 +148,21 @@ class Win32Http : public Http {
 
 class Win32Threads : public Threads {
  public:
+  Win32Threads() = default;
+  ~Win32Threads() override;
+  Win32Threads(const Win32Threads&) = delete;
+  Win32Threads& operator=(const Win32Threads&) = delete;
+
   std::unique_ptr<Thread> Start(std::function<void()> work) override;
+  // Threads started from now on are made but wait, until Release, to run: work that can
+  // follow the main window's first paint keeps out of its way. A thread waited for runs.
+  void Hold();
+  void Release();
+
+ private:
+  std::mutex mutex_;
+  bool holding_ = false;
+  std::vector<HANDLE> held_;  // handles of their own, closed once the threads run
 };
 
 class Win32Crypto : public Crypto {

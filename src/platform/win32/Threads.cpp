@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <mutex>
 #include <utility>
 
 #include "platform/win32/Services.h"
@@ -27,6 +28,7 @@ class Win32Thread : public Thread {
   Win32Thread& operator=(const Win32Thread&) = delete;
 
   void Join() override {
+    ResumeThread(handle_);  // a thread still held runs, so that there is an end to wait for
     // Messages sent by the worker (its hand-overs) are delivered while waiting.
     for (;;) {
       const DWORD woke = MsgWaitForMultipleObjects(1, &handle_, FALSE, INFINITE, QS_SENDMESSAGE);
@@ -48,12 +50,40 @@ class NoThread : public Thread {
 
 }  // namespace
 
+Win32Threads::~Win32Threads() {
+  Release();
+}
+
 std::unique_ptr<Thread> Win32Threads::Start(std::function<void()> work) {
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
-  HANDLE handle = CreateThread(nullptr, 0, RunWork, owned.get(), 0, nullptr);
+  const std::lock_guard lock(mutex_);
+  HANDLE handle =
+      CreateThread(nullptr, 0, RunWork, owned.get(), holding_ ? CREATE_SUSPENDED : 0, nullptr);
   if (handle == nullptr) return std::make_unique<NoThread>();
   (void)owned.release();  // the thread owns it now
+  HANDLE held = nullptr;
+  if (holding_ && DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &held, 0, FALSE,
+                                  DUPLICATE_SAME_ACCESS)) {
+    held_.push_back(held);
+  } else if (holding_) {
+    ResumeThread(handle);  // without a handle to release it by, it runs at once
+  }
   return std::make_unique<Win32Thread>(handle);
+}
+
+void Win32Threads::Hold() {
+  const std::lock_guard lock(mutex_);
+  holding_ = true;
+}
+
+void Win32Threads::Release() {
+  const std::lock_guard lock(mutex_);
+  holding_ = false;
+  for (HANDLE held : held_) {
+    ResumeThread(held);
+    CloseHandle(held);
+  }
+  held_.clear();
 }
 
 }  // namespace platform::win32

@@ -50,6 +50,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   win32::Win32Crypto crypto;
   // Declared before the application: the forms give their windows back to it as they go.
   win32::Win32FormHost forms;
+  // Workers started while the program starts (the update check at start-up) run once the main
+  // window is painted: under Wine they competed with it for the server, 15 to 20 ms of its start.
+  threads.Hold();
+  forms.AfterMainWindowSettled([&threads] { threads.Release(); });
   const platform::Services services{.files = &files,
                                     .volumes = &volumes,
                                     .shell = &shell,

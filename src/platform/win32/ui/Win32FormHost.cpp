@@ -1,5 +1,7 @@
 #include "platform/win32/ui/Win32FormHost.h"
 
+#include <utility>
+
 #include "platform/win32/ui/MessagePump.h"
 #include "platform/win32/ui/PopupMenus.h"
 #include "platform/win32/ui/SystemDarkMode.h"
@@ -75,6 +77,12 @@ void Win32FormHost::Run(ui::Form& form) {
   auto found = windows_.find(&form);
   if (found == windows_.end()) return;
   const FormWindow& window = *found->second;
+  if (mainWindowSettled_) {
+    // What the showing left waiting (paints, the editor's refresh) is handled first.
+    while (window.IsOpen() && PumpMessage(false)) {
+    }
+    std::exchange(mainWindowSettled_, nullptr)();
+  }
   while (window.IsOpen() && PumpMessage(true)) {
   }
 }

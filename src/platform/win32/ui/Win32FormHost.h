@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -30,6 +31,8 @@ class Win32FormHost : public ui::FormHost {
   ui::Rect WorkArea(const ui::Rect& window) override;
   [[nodiscard]] const ui::Form* MainForm() const override { return main_; }
   void SetStyle(ui::Style style) override;
+  // Runs `work` once, when the form that Run shows is painted and no message waits.
+  void AfterMainWindowSettled(std::function<void()> work) { mainWindowSettled_ = std::move(work); }
 
  private:
   // The form's window, made (hidden) on first use.
@@ -41,6 +44,7 @@ class Win32FormHost : public ui::FormHost {
   HWND first_ = nullptr;
   const ui::Form* main_ = nullptr;
   ui::Style style_ = ui::Style::None;
+  std::function<void()> mainWindowSettled_;
 };
 
 // The native window of a control or form that has been shown, or null.
