@@ -229,6 +229,19 @@ std::size_t RemoteProgram::PrivateBytes() const {
   return counters.PagefileUsage;
 }
 
+std::size_t RemoteProgram::SettledPrivateBytes(DWORD quietMs, DWORD timeoutMs) const {
+  constexpr DWORD kPollMs = 50;
+  std::size_t bytes = PrivateBytes();
+  DWORD quiet = 0;
+  for (DWORD waited = 0; quiet < quietMs && waited < timeoutMs; waited += kPollMs) {
+    Sleep(kPollMs);
+    const std::size_t now = PrivateBytes();
+    quiet = now == bytes ? quiet + kPollMs : 0;
+    bytes = now;
+  }
+  return bytes;
+}
+
 double RemoteProgram::Close(DWORD timeoutMs) {
   const double start = Now();
   PostMessageW(window_, WM_CLOSE, 0, 0);

@@ -54,6 +54,9 @@ class RemoteProgram {
 
   // The program's committed private memory.
   [[nodiscard]] std::size_t PrivateBytes() const;
+  // The same, once it has not changed for `quietMs` (at most `timeoutMs`): what the program
+  // holds when the work it began at start-up (the update check) is over.
+  [[nodiscard]] std::size_t SettledPrivateBytes(DWORD quietMs, DWORD timeoutMs) const;
 
   // Asks the main window to close; the time until the process has ended, or a negative
   // number when it did not end within `timeoutMs`.
