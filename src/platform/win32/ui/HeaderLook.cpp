@@ -30,6 +30,7 @@ std::optional<LRESULT> HeaderLook::CustomDraw(HWND header, const NMCUSTOMDRAW& d
     return DrawItem(header, theme, draw) ? std::optional<LRESULT>(CDRF_SKIPDEFAULT) : std::nullopt;
   }
   if (draw.dwDrawStage != CDDS_PREPAINT) return std::nullopt;
+  hotItem_ = ItemUnderMouse(header);
   // Right of the last column the header shows an empty item, drawn after its items: it is drawn
   // here and left out of what the header may still paint.
   const int count = Header_GetItemCount(header);
@@ -62,7 +63,7 @@ bool HeaderLook::DrawItem(HWND header, HTHEME theme, const NMCUSTOMDRAW& draw) {
   if ((item.fmt & kOwnPictures) != 0) return false;
 
   const bool pressed = (draw.uItemState & CDIS_SELECTED) != 0;
-  const bool hot = (draw.uItemState & CDIS_HOT) != 0 || ItemUnderMouse(header) == index;
+  const bool hot = (draw.uItemState & CDIS_HOT) != 0 || hotItem_ == index;
   const int state = pressed ? HIS_PRESSED : hot ? HIS_HOT : HIS_NORMAL;
   HDC dc = draw.hdc;
   RECT place = draw.rc;

@@ -27,6 +27,7 @@ class HeaderLook {
  private:
   bool DrawItem(HWND header, HTHEME theme, const NMCUSTOMDRAW& draw);
 
+  int hotItem_ = -1;  // the item under the mouse at the start of the paint
   StretchedThemePart looks_[3] = {
       {HP_HEADERITEM, HIS_NORMAL}, {HP_HEADERITEM, HIS_HOT}, {HP_HEADERITEM, HIS_PRESSED}};
 };
