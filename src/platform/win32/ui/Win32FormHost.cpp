@@ -75,15 +75,12 @@ void Win32FormHost::Run(ui::Form& form) {
   main_ = &form;
   Show(form);
   auto found = windows_.find(&form);
-  if (found == windows_.end()) return;
-  const FormWindow& window = *found->second;
-  if (mainWindowSettled_) {
-    // What the showing left waiting (paints, the editor's refresh) is handled first.
-    while (window.IsOpen() && PumpMessage(false)) {
-    }
-    std::exchange(mainWindowSettled_, nullptr)();
+  const FormWindow* window = found != windows_.end() ? found->second.get() : nullptr;
+  // What the showing left waiting (paints, the editor's refresh) is handled first.
+  while (window != nullptr && window->IsOpen() && PumpMessage(false)) {
   }
-  while (window.IsOpen() && PumpMessage(true)) {
+  if (mainWindowSettled_) std::exchange(mainWindowSettled_, nullptr)();
+  while (window != nullptr && window->IsOpen() && PumpMessage(true)) {
   }
 }
 
