@@ -57,9 +57,8 @@ class TabControlPeer : public WindowPeer {
     FillRect(dc, &client, Colours().PanelBrush());
     if (Colours().Styled()) {
       DrawFrame(dc, client, Colours());
-    } else if (HTHEME theme = OpenThemeData(Hwnd(), L"TAB")) {
+    } else if (HTHEME theme = GetWindowTheme(Hwnd())) {
       pane_.Draw(theme, dc, client);
-      CloseThemeData(theme);
     } else {
       DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
     }
