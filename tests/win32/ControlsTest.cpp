@@ -271,37 +271,28 @@ TEST_F(ControlsWindow, ControlsOnAGroupBoxFillWithItsSurfaceWhereTheyStand) {
   RECT checkClient;
   GetClientRect(group, &groupClient);
   GetClientRect(check, &checkClient);
-  HDC screen = GetDC(nullptr);
-  HDC shown = CreateCompatibleDC(screen);
-  HDC filled = CreateCompatibleDC(screen);
-  HBITMAP shownBitmap = CreateCompatibleBitmap(screen, groupClient.right, groupClient.bottom);
-  HBITMAP filledBitmap = CreateCompatibleBitmap(screen, checkClient.right, checkClient.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ shownBefore = SelectObject(shown, shownBitmap);
-  HGDIOBJ filledBefore = SelectObject(filled, filledBitmap);
-
-  SendMessageW(group, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown), PRF_CLIENT);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-      group, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(filled), reinterpret_cast<LPARAM>(check)));
+  const auto shown = Drawn({groupClient.right, groupClient.bottom}, [&](HDC dc) {
+    SendMessageW(group, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
+  HBRUSH brush = nullptr;
+  const auto filled = Drawn({checkClient.right, checkClient.bottom}, [&](HDC dc) {
+    brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        group, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(check)));
+    if (brush != nullptr) FillRect(dc, &checkClient, brush);
+  });
   ASSERT_NE(brush, nullptr);
-  FillRect(filled, &checkClient, brush);
 
   POINT at{0, 0};
   MapWindowPoints(check, group, &at, 1);
   int differing = 0;
   for (int y = 0; y < checkClient.bottom; ++y) {
     for (int x = 0; x < checkClient.right; ++x) {
-      if (GetPixel(filled, x, y) != GetPixel(shown, at.x + x, at.y + y)) ++differing;
+      const std::size_t shownAt = static_cast<std::size_t>(at.y + y) * groupClient.right + at.x + x;
+      const std::size_t filledAt = static_cast<std::size_t>(y) * checkClient.right + x;
+      if ((filled[filledAt] & 0xFFFFFF) != (shown[shownAt] & 0xFFFFFF)) ++differing;
     }
   }
   EXPECT_EQ(differing, 0) << "of " << checkClient.right * checkClient.bottom << " pixels";
-
-  SelectObject(shown, shownBefore);
-  SelectObject(filled, filledBefore);
-  DeleteObject(shownBitmap);
-  DeleteObject(filledBitmap);
-  DeleteDC(shown);
-  DeleteDC(filled);
 }
 
 // The list's header, drawn by the program, looks as a header that draws itself: captions
