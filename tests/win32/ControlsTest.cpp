@@ -479,6 +479,12 @@ TEST_F(ControlsWindow, HintsAreTooltips) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
   };
+  // The mouse over a control without a hint has no tip to bring up: the tooltip window is
+  // not made for it.
+  HWND check = Named(L"Check");
+  SendMessageW(check, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(findTooltip(), nullptr);
+
   // The mouse resting on a control brings its tip up.
   HWND push = Named(L"Push");
   RECT place;

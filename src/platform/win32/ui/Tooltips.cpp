@@ -49,7 +49,9 @@ void Tooltips::Add(HWND control, const std::wstring& hint) const {
 void Tooltips::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message < WM_MOUSEFIRST || message > WM_MBUTTONUP) return;
   if (tooltip_ == nullptr) {
-    if (form_ == nullptr || waiting_.empty()) return;
+    // Until the mouse comes to a control with a hint there is no tip to show: the tooltip
+    // (a pop-up window, costly to make) waits until then.
+    if (form_ == nullptr || !waiting_.contains(control)) return;
     Make();
     if (tooltip_ == nullptr) return;
   }

@@ -10,8 +10,8 @@
 namespace platform::win32 {
 
 // The one tooltip control of a form, showing the hints of its controls. Its window is made
-// when the mouse first moves over a control: a window of its own is a few milliseconds of
-// the start-up under Wine, and until then no tip can show.
+// when the mouse first moves over a control with a hint: a window of its own costs a few
+// milliseconds under Wine, and until then no tip can show.
 class Tooltips {
  public:
   void Attach(HWND form) { form_ = form; }
