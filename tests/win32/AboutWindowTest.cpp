@@ -19,6 +19,7 @@
 #include "platform/ui/Layout.h"
 #include "platform/win32/Services.h"
 #include "platform/win32/ui/Handles.h"
+#include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/Win32FormHost.h"
 
 namespace {
@@ -101,7 +102,7 @@ struct Expected {
 };
 
 constexpr Expected kControls[] = {
-    {L"TabControlBody", nullptr, WC_TABCONTROLW, false},
+    {L"TabControlBody", nullptr, platform::win32::kPanelClass, false},
     {L"LabelVersion", L"TabControlBody", WC_STATICW, true},
     {L"LabelCopyright", L"TabControlBody", WC_STATICW, true},
     {L"LabelTelegram", L"TabControlBody", WC_STATICW, true},
@@ -109,7 +110,7 @@ constexpr Expected kControls[] = {
     {L"LabelYaMail", L"TabControlBody", WC_STATICW, true},
     {L"LabelMainWebSite", L"TabControlBody", WC_STATICW, true},
     {L"Image1", L"TabControlBody", WC_STATICW, false},
-    {L"TabControlButtons", nullptr, WC_TABCONTROLW, false},
+    {L"TabControlButtons", nullptr, platform::win32::kPanelClass, false},
     {L"Button1", L"TabControlButtons", WC_BUTTONW, false},
 };
 
@@ -153,7 +154,7 @@ TEST_F(AboutWindow, ShowsItsControlsWhereTheLayoutPutsThemWithEveryTextWhole) {
       } else {
         EXPECT_EQ(place, given) << Show(place) << " instead of " << Show(given);
       }
-      if (e.className != std::wstring(WC_TABCONTROLW) && !TextOf(window).empty()) {
+      if (e.className != std::wstring(platform::win32::kPanelClass) && !TextOf(window).empty()) {
         const SIZE text = TextExtent(window);
         EXPECT_LE(text.cx, place.width) << "the text is cut off";
         EXPECT_LE(text.cy, place.height) << "the text is cut off";

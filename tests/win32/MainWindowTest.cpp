@@ -15,6 +15,7 @@
 #include "../shared/MainWindowDesign.h"
 #include "MainWindowFixture.h"
 #include "platform/ui/Layout.h"
+#include "platform/win32/ui/Peers.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ class MainWindow : public ShownMainWindow {
 std::wstring ClassFor(ui::Kind kind) {
   switch (kind) {
     case ui::Kind::TabControl:
-      return WC_TABCONTROLW;
+      return platform::win32::kPanelClass;
     case ui::Kind::ComboBox:
       return WC_COMBOBOXW;
     case ui::Kind::DateTimePicker:

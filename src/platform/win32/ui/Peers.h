@@ -12,6 +12,9 @@ using PeerMaker = std::unique_ptr<WindowPeer> (*)(ui::Control& control, FormWind
 // How to make the window of a kind of control; null for kinds that have no window.
 PeerMaker MakerFor(ui::Kind kind);
 
+// The window class of a tab control's panel.
+inline constexpr wchar_t kPanelClass[] = L"BrindlowPanel";
+
 // One maker per kind, each in the file of its peer.
 std::unique_ptr<WindowPeer> MakeTabControlPeer(ui::Control& control, FormWindow& form);
 std::unique_ptr<WindowPeer> MakeGroupBoxPeer(ui::Control& control, FormWindow& form);
