@@ -16,14 +16,29 @@ std::wstring UnusedRoot() {
   return {};
 }
 
+std::wstring LabelOf(const std::wstring& root) {
+  wchar_t label[MAX_PATH] = {};
+  GetVolumeInformationW(root.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0);
+  return label;
+}
+
+// Asked live, or first answered from what a thread read ahead (each answer once) and then live
+// again: the same answers either way, whatever the case of the letter asked about.
 TEST(Win32Volumes, ReportTypesAndLabels) {
-  platform::win32::Win32Volumes volumes;
-  EXPECT_EQ(volumes.GetDriveType(L"c:\\"), platform::DriveType::Fixed);
-  EXPECT_TRUE(volumes.GetVolumeName(L"c:\\").has_value());
   const std::wstring unused = UnusedRoot();
   ASSERT_FALSE(unused.empty());
-  EXPECT_EQ(volumes.GetDriveType(unused), platform::DriveType::NoRootDir);
-  EXPECT_FALSE(volumes.GetVolumeName(unused).has_value());
+  for (const bool readAhead : {false, true}) {
+    SCOPED_TRACE(readAhead ? "read ahead" : "asked live");
+    platform::win32::Win32Volumes volumes;
+    if (readAhead) volumes.ReadAhead();
+    for (int round = 0; round < 2; ++round) {
+      EXPECT_EQ(volumes.PresentDrives(), GetLogicalDrives());
+      EXPECT_EQ(volumes.GetDriveType(L"c:\\"), platform::DriveType::Fixed);
+      EXPECT_EQ(volumes.GetVolumeName(L"c:\\"), LabelOf(L"C:\\"));
+      EXPECT_EQ(volumes.GetDriveType(unused), platform::DriveType::NoRootDir);
+      EXPECT_FALSE(volumes.GetVolumeName(unused).has_value());
+    }
+  }
 }
 
 TEST(DriveSelector, OffersTheDrivesOfTheSystem) {

@@ -2,6 +2,7 @@
 
 // The services over the real Win32 API.
 #include <future>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -33,9 +34,30 @@ class Win32FileSystem : public FileSystem {
 
 class Win32Volumes : public Volumes {
  public:
+  Win32Volumes() = default;
+  ~Win32Volumes() override;
+  Win32Volumes(const Win32Volumes&) = delete;
+  Win32Volumes& operator=(const Win32Volumes&) = delete;
+  // Lets a thread of its own ask, while the program builds its first window, what the drive
+  // list asks first: the drives in use, their types, and the labels of the local ones (fixed
+  // and removable). Under Wine each of these is a round trip to the mount manager. Each answer
+  // read ahead serves one question; later questions are asked anew.
+  void ReadAhead();
   std::uint32_t PresentDrives() override;
   DriveType GetDriveType(const std::wstring& root) override;
   std::optional<std::wstring> GetVolumeName(const std::wstring& root) override;
+
+ private:
+  struct Answers {
+    std::optional<std::uint32_t> present;
+    std::map<std::wstring, DriveType> types;
+    std::map<std::wstring, std::optional<std::wstring>> names;
+  };
+  // The answers read ahead, once the thread has given them.
+  Answers& Ahead();
+
+  std::thread reading_;
+  Answers ahead_;
 };
 
 // For the user-interface thread, inside its COM apartment: it keeps the shell's folder of the

@@ -37,6 +37,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   namespace win32 = platform::win32;
   win32::Win32FileSystem files;
   win32::Win32Volumes volumes;
+  volumes.ReadAhead();
   win32::Win32Shell shell;
   shell.PrepareInBackground();
   win32::Win32Registry registry;
