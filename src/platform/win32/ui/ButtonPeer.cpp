@@ -34,12 +34,13 @@ class ButtonPeer : public SurfacePeer {
  protected:
   [[nodiscard]] Native Describe() const override {
     const DWORD kind = button_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    return {WC_BUTTONW, static_cast<DWORD>(kind | WS_TABSTOP | (HasPicture() ? BS_ICON : 0))};
+    return {WC_BUTTONW, static_cast<DWORD>(kind | WS_TABSTOP | (HasPicture() ? BS_ICON : 0)), 0,
+            button_.Caption()};
   }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect == ui::Aspect::Text) {
-      SetWindowTextW(Hwnd(), button_.Caption().c_str());
+      ShowText(button_.Caption());
     } else if (aspect == ui::Aspect::Images && HasPicture()) {
       UniqueIcon previous = std::move(picture_);
       picture_ = MakePicture();

@@ -33,12 +33,12 @@ class CheckBoxPeer : public SurfacePeer {
 
  protected:
   [[nodiscard]] Native Describe() const override {
-    return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP};
+    return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0, box_.Caption()};
   }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect == ui::Aspect::Text) {
-      SetWindowTextW(Hwnd(), box_.Caption().c_str());
+      ShowText(box_.Caption());
     } else if (aspect == ui::Aspect::Value) {
       SendMessageW(Hwnd(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }

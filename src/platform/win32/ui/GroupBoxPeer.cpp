@@ -40,13 +40,11 @@ class GroupBoxPeer : public SurfacePeer {
 
  protected:
   [[nodiscard]] Native Describe() const override {
-    return {WC_BUTTONW, BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    return {WC_BUTTONW, BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, box_.Caption()};
   }
   void Mirror(ui::Aspect aspect) override {
-    if (aspect == ui::Aspect::Text) {
-      SetWindowTextW(Hwnd(), box_.Caption().c_str());
-      InvalidateRect(Hwnd(), nullptr, TRUE);
-    }
+    // A new caption is drawn anew (WM_SETTEXT below).
+    if (aspect == ui::Aspect::Text) ShowText(box_.Caption());
   }
 
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -26,11 +26,11 @@ class LabelPeer : public SurfacePeer {
     const DWORD align = alignment == ui::TextAlign::Center  ? SS_CENTER
                         : alignment == ui::TextAlign::Right ? SS_RIGHT
                                                             : SS_LEFT;
-    return {WC_STATICW, align | SS_NOPREFIX};
+    return {WC_STATICW, align | SS_NOPREFIX, 0, label_.Caption()};
   }
   void Mirror(ui::Aspect aspect) override {
     if (aspect != ui::Aspect::Text) return;
-    SetWindowTextW(Hwnd(), label_.Caption().c_str());
+    ShowText(label_.Caption());
     if (given_.width > 0) SurfacePeer::Place(TextPlace(given_));
   }
 

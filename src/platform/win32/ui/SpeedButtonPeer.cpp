@@ -39,10 +39,12 @@ class SpeedButtonPeer : public SurfacePeer {
   }
 
  protected:
-  [[nodiscard]] Native Describe() const override { return {WC_BUTTONW, BS_OWNERDRAW}; }
+  [[nodiscard]] Native Describe() const override {
+    return {WC_BUTTONW, BS_OWNERDRAW, 0, button_.Caption()};
+  }
 
   void Mirror(ui::Aspect aspect) override {
-    if (aspect == ui::Aspect::Text) SetWindowTextW(Hwnd(), button_.Caption().c_str());
+    if (aspect == ui::Aspect::Text) ShowText(button_.Caption());
   }
 
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

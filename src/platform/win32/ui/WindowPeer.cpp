@@ -21,10 +21,10 @@ void WindowPeer::Create(HWND parent, int id, const ui::Rect& rect) {
   if (!control_.EffectivelyEnabled()) style |= WS_DISABLED;
   // Made where it belongs: moving and sizing each control after it is made costs more than
   // making it. (Under Wine every such step is a round trip to its server.)
-  hwnd_ =
-      CreateWindowExW(native.exStyle, native.className, L"", style, rect.left, rect.top, rect.width,
-                      rect.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(native.exStyle, native.className, native.text.c_str(), style, rect.left,
+                          rect.top, rect.width, rect.height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   placed_ = rect;
   previous_ = Hook(hwnd_, &PeerProc);
@@ -101,6 +101,15 @@ void WindowPeer::Place(const ui::Rect& rect) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool WindowPeer::ShowText(const std::wstring& text) {
+  const int length = GetWindowTextLengthW(hwnd_);
+  std::wstring shown(static_cast<size_t>(length) + 1, L'\0');
+  shown.resize(static_cast<size_t>(GetWindowTextW(hwnd_, shown.data(), length + 1)));
+  if (shown == text) return false;
+  SetWindowTextW(hwnd_, text.c_str());
+  return true;
+}
+
 int WindowPeer::Dpi() const {
   return form_.Dpi();
 }
@@ -114,7 +123,10 @@ HFONT WindowPeer::Font() const {
 }
 
 void WindowPeer::RefreshFont() {
-  if (HFONT font = Font()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // A window not shown yet (the form's controls as they are made) has nothing to redraw.
+  if (HFONT font = Font()) {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));
+  }
 }
 
 std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <string>
 
 #include "platform/ui/Control.h"
 #include "platform/win32/ui/Palette.h"
@@ -62,6 +63,8 @@ class WindowPeer : public ui::Peer {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle = 0;
+    // The text the window is made with.
+    std::wstring text = {};
   };
   [[nodiscard]] virtual Native Describe() const = 0;
   // The window exists; called before the model's state is mirrored into it.
@@ -75,6 +78,10 @@ class WindowPeer : public ui::Peer {
   virtual void Mirror(ui::Aspect aspect) = 0;
   // Messages to the window itself, before its class's procedure.
   virtual std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Gives the window `text` unless it shows it already (as it does the text it was made with);
+  // tells whether the text changed. Setting a text is a round trip to the Wine server and a
+  // redraw.
+  bool ShowText(const std::wstring& text);
   [[nodiscard]] int Dpi() const;
   [[nodiscard]] HFONT Font() const;
   [[nodiscard]] const Palette& Colours() const;
