@@ -97,19 +97,12 @@ FormWindow::~FormWindow() {
 }
 
 ATOM FormWindow::FormClass() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = Proc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    return RegisterClassExW(&wc);
-  }();
+  static const ATOM registered =
+      RegisterWindowClass({.name = kFormClass,
+                           .procedure = Proc,
+                           .extraBytes = sizeof(LONG_PTR),
+                           .icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
+                           .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
   return registered;
 }
 

@@ -16,16 +16,7 @@ namespace platform::win32 {
 namespace {
 
 const wchar_t* PanelClass() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPanelClass;
-    return RegisterClassExW(&wc);
-  }();
+  static const ATOM registered = RegisterWindowClass({.name = kPanelClass});
   return registered != 0 ? kPanelClass : nullptr;
 }
 

@@ -6,6 +6,20 @@
 
 namespace platform::win32 {
 
+ATOM RegisterWindowClass(const WindowClass& wanted) {
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = wanted.procedure;
+  wc.cbWndExtra = wanted.extraBytes;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hIcon = wanted.icon;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = wanted.background;
+  wc.lpszClassName = wanted.name;
+  return RegisterClassExW(&wc);
+}
+
 WindowPeer::~WindowPeer() {
   Detach();
 }

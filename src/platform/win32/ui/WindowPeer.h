@@ -14,6 +14,17 @@ namespace platform::win32 {
 
 class FormWindow;
 
+// A window class of this module, with double clicks and the arrow cursor.
+struct WindowClass {
+  const wchar_t* name;
+  WNDPROC procedure = DefWindowProcW;
+  int extraBytes = 0;
+  HICON icon = nullptr;
+  HBRUSH background = nullptr;
+};
+// Registers `wanted`; 0 where that failed.
+ATOM RegisterWindowClass(const WindowClass& wanted);
+
 // The native window of one control. It mirrors the model's state into the window, and the
 // parent routes the window's commands, notifications, colours and drawing back to it.
 class WindowPeer : public ui::Peer {
