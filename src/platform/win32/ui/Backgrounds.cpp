@@ -6,6 +6,18 @@
 
 namespace platform::win32 {
 
+UniqueBitmap MakeSurfaceBitmap(int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down, as a screen's rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback) {
   RECT client;
   GetClientRect(window, &client);
@@ -18,8 +30,8 @@ HBRUSH ParentBackgroundBrush::Get(HWND control, HDC dc, HBRUSH fallback) {
   RECT client;
   GetClientRect(control, &client);
   UniqueDc memory(CreateCompatibleDC(dc));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
-                                             std::max<LONG>(client.bottom, 1)));
+  UniqueBitmap bitmap =
+      MakeSurfaceBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
   if (memory == nullptr || bitmap == nullptr) return fallback;
   {
     const Selected selected(memory.get(), bitmap.get());
@@ -38,7 +50,7 @@ HBITMAP SurfaceCache::Drawn(HWND window, HDC dc, const std::function<void(HDC)>&
   Reset();
   UniqueDc memory(CreateCompatibleDC(dc));
   if (memory == nullptr) return nullptr;
-  bitmap_.reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  bitmap_ = MakeSurfaceBitmap(size.cx, size.cy);
   size_ = size;
   if (bitmap_ == nullptr) return nullptr;
   const Selected selected(memory.get(), bitmap_.get());

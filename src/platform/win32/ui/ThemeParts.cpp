@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/ui/Backgrounds.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -41,7 +43,7 @@ void StretchedThemePart::Draw(HTHEME theme, HDC dc, const RECT& rect) {
   }
   if (sample_ == nullptr || sampledTheme_ != theme || sampleSize_.cx != across.sample ||
       sampleSize_.cy != down.sample) {
-    sample_.reset(CreateCompatibleBitmap(dc, across.sample, down.sample));
+    sample_ = MakeSurfaceBitmap(across.sample, down.sample);
     if (sample_ == nullptr) {
       DrawThemeBackground(theme, dc, part_, state_, &rect, nullptr);
       return;
