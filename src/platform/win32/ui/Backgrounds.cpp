@@ -6,7 +6,7 @@
 
 namespace platform::win32 {
 
-UniqueBitmap MakeSurfaceBitmap(int width, int height) {
+UniqueBitmap MakeSurfaceBitmap(int width, int height, void** pixels) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -15,7 +15,9 @@ UniqueBitmap MakeSurfaceBitmap(int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (pixels != nullptr) *pixels = bitmap != nullptr ? bits : nullptr;
+  return bitmap;
 }
 
 void PaintParentBackground(HWND window, HDC dc, HBRUSH fallback) {

@@ -9,10 +9,11 @@
 
 namespace platform::win32 {
 
-// A bitmap of `width` by `height` pixels to draw into and copy from: 32 bits a pixel, in the
-// screen's colours. (A bitmap compatible with a window's device context asks the display for its
-// colour depth first: under Wine a few round trips to its server each time.)
-UniqueBitmap MakeSurfaceBitmap(int width, int height);
+// A bitmap of `width` by `height` pixels to draw into and copy from: 32 bits a pixel, top row
+// first, in the screen's colours; `pixels` (where given) receives where they lie. (A bitmap
+// compatible with a window's device context asks the display for its colour depth first: under
+// Wine a few round trips to its server each time.)
+UniqueBitmap MakeSurfaceBitmap(int width, int height, void** pixels = nullptr);
 
 // Paints what the parent shows behind `window` (a styled panel, a group box) into `dc`;
 // `fallback` fills it where the parent cannot tell.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/FormWindow.h"
 
 namespace platform::win32 {
@@ -35,16 +36,9 @@ void PaintTurned(HWND window, HDC target, const Palette& palette) {
   GetClientRect(window, &client);
   const int width = std::max<int>(client.right, 1);
   const int height = std::max<int>(client.bottom, 1);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   UniqueDc memory(CreateCompatibleDC(target));
-  UniqueBitmap bitmap(CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap bitmap = MakeSurfaceBitmap(width, height, &bits);
   if (memory == nullptr || bitmap == nullptr || bits == nullptr) {
     DefSubclassProc(window, WM_PAINT, reinterpret_cast<WPARAM>(target), 0);
     return;
