@@ -28,6 +28,7 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Menu.h"
 #include "platform/win32/Services.h"
+#include "platform/win32/ui/Backgrounds.h"
 #include "platform/win32/ui/ThemeParts.h"
 #include "platform/win32/ui/Win32FormHost.h"
 
@@ -39,30 +40,18 @@ using window_test::ClassOf;
 // What a drawing puts into a bitmap of `size` (32 bits, first filled with magenta, so that
 // what is left undrawn shows).
 std::vector<std::uint32_t> Drawn(SIZE size, const std::function<void(HDC)>& draw) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr) {
-    DeleteDC(dc);
-    return {};
-  }
-  HGDIOBJ previous = SelectObject(dc, bitmap);
+  const platform::win32::UniqueBitmap bitmap =
+      platform::win32::MakeSurfaceBitmap(size.cx, size.cy, &bits);
+  const platform::win32::UniqueDc dc(CreateCompatibleDC(nullptr));
+  if (bitmap == nullptr || dc == nullptr) return {};
+  const platform::win32::Selected selected(dc.get(), bitmap.get());
   const auto pixels = static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy);
   std::fill_n(static_cast<std::uint32_t*>(bits), pixels, 0xFF00FFu);
-  draw(dc);
+  draw(dc.get());
   GdiFlush();
   const auto* first = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> drawn(first, first + pixels);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return drawn;
+  return {first, first + pixels};
 }
 
 // The largest difference of one colour channel between two pictures of the same size.
