@@ -78,7 +78,8 @@ std::optional<platform::ShellFileInfo> FileTypeInfo::Lookup(const ui::ListItem& 
 
 std::wstring FileTypeInfo::TypeName(const ui::ListItem& item) {
   if (item.resolved) {
-    return item.subItems.size() > listitem::kType ? item.subItems[listitem::kType] : L"";
+    const auto number = static_cast<std::size_t>(item.numbers[listitem::kTypeName]);
+    return number > 0 && number <= names_.size() ? names_[number - 1] : std::wstring();
   }
   const std::wstring key = listitem::IsFolder(item) ? kFolderKey : L"." + Extension(item.caption);
   if (failedKinds_.count(key) != 0) return {};
@@ -90,13 +91,18 @@ std::wstring FileTypeInfo::TypeName(const ui::ListItem& item) {
   return kind->typeName.substr(0, kMaxTypeName);
 }
 
+std::int64_t FileTypeInfo::NumberOf(std::wstring name) {
+  const auto [at, added] = numbers_.try_emplace(std::move(name), names_.size() + 1);
+  if (added) names_.push_back(at->first);
+  return static_cast<std::int64_t>(at->second);
+}
+
 void FileTypeInfo::Resolve(ui::ListItem& item) noexcept {
   try {
     const auto info = Lookup(item);
     if (!info) return;
-    if (item.subItems.size() < listitem::kCount) item.subItems.resize(listitem::kCount);
     item.imageIndex = info->iconIndex;
-    item.subItems[listitem::kType] = info->typeName.substr(0, kMaxTypeName);
+    item.numbers[listitem::kTypeName] = NumberOf(info->typeName.substr(0, kMaxTypeName));
   } catch (...) {
     // Out of memory: the item stays without icon and type, as when the shell fails.
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
@@ -22,7 +23,7 @@ class FileTypeInfo {
 
   // Remembers what a listed item does not show: whether a folder may look like no other.
   void Note(const platform::DirEntry& entry);
-  // Sets the image index and the type text of an item of this listing; without an answer
+  // Sets the image index and the type name of an item of this listing; without an answer
   // from the shell, no icon and an empty type.
   void Resolve(ui::ListItem& item) noexcept;
 
@@ -43,9 +44,15 @@ class FileTypeInfo {
   // The shell's answer for the kind under `key`, asked once while it succeeds.
   const platform::ShellFileInfo* Kind(const std::wstring& key, const ui::ListItem& item);
 
+  // The number under which an item keeps its type name (from 1).
+  std::int64_t NumberOf(std::wstring name);
+
   platform::Shell& shell_;
   std::wstring folder_;  // ends with a backslash
   std::unordered_set<std::wstring> ownLookFolders_;
   std::unordered_map<std::wstring, platform::ShellFileInfo> kinds_;
   std::unordered_set<std::wstring> failedKinds_;  // for type names: not asked again
+  // The type names of the shown items: a few dozen for a listing of any size.
+  std::unordered_map<std::wstring, std::size_t> numbers_;
+  std::vector<std::wstring> names_;
 };

@@ -41,21 +41,41 @@ class UpdateBracket {
   ui::ListView& list_;
 };
 
-// An item without its type and icon: the shell is asked for those only when it is shown.
-ui::ListItem MakeItem(const platform::DirEntry& entry, std::wstring modified) {
+// An item of numbers only: its columns are made when it is shown, its type and icon asked of
+// the shell then.
+ui::ListItem MakeItem(const platform::DirEntry& entry) {
   ui::ListItem item;
   item.caption = entry.name;
   item.resolved = false;
-  item.subItems.resize(listitem::kCount);
-  item.subItems[listitem::kModified] = std::move(modified);
   const bool isDir = (entry.attributes & platform::kAttrDirectory) != 0;
-  if (!isDir && entry.size > 0) {
-    item.subItems[listitem::kSize] = FormatFileSize(static_cast<std::int64_t>(entry.size));
-  }
-  item.subItems[listitem::kKind] = isDir ? listitem::kDir : listitem::kFile;
   item.numbers[listitem::kBytes] = isDir ? 0 : static_cast<std::int64_t>(entry.size);
   item.numbers[listitem::kWritten] = static_cast<std::int64_t>(entry.lastWrite);
+  item.numbers[listitem::kFolder] = isDir ? 1 : 0;
   return item;
+}
+
+// The texts of an item's columns, made from its numbers when the item is shown.
+ui::ListView::SubItemMaker SubItemMaker(std::shared_ptr<FileTypeInfo> types, platform::Clock& clock,
+                                        std::wstring timeSeparator) {
+  return [types = std::move(types), &clock, separator = std::move(timeSeparator)](
+             const ui::ListItem& item, std::size_t sub) -> std::wstring {
+    const bool folder = listitem::IsFolder(item);
+    switch (sub) {
+      case listitem::kType:
+        return types->TypeName(item);
+      case listitem::kModified: {
+        const auto local =
+            clock.ToLocal(static_cast<platform::FileTime>(item.numbers[listitem::kWritten]));
+        return FormatModified(local.value_or(platform::DateTime{}), separator);
+      }
+      case listitem::kSize: {
+        const std::int64_t bytes = item.numbers[listitem::kBytes];
+        return folder || bytes <= 0 ? std::wstring() : FormatFileSize(bytes);
+      }
+      default:
+        return folder ? listitem::kDir : listitem::kFile;
+    }
+  };
 }
 
 }  // namespace
@@ -68,13 +88,12 @@ void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
     types_ =
         std::make_shared<FileTypeInfo>(services_.shell, WithTrailingBackslash(ui_.path.Text()));
     list.SetItemResolver(FileTypeInfo::Resolver(types_));
-    const std::wstring separator = services_.clock.TimeSeparator();
+    list.SetSubItemMaker(listitem::kCount,
+                         SubItemMaker(types_, services_.clock, services_.clock.TimeSeparator()));
     services_.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
       if (PassedOver(entry.attributes, fileAttr) || !IsListed(entry.name)) return;
-      const auto local = services_.clock.ToLocal(entry.lastWrite);
       types_->Note(entry);
-      list.AddItem(
-          MakeItem(entry, FormatModified(local.value_or(platform::DateTime{}), separator)));
+      list.AddItem(MakeItem(entry));
     });
     // Sorted before the list is drawn, so that the window takes the rows once, in order.
     if (list.Count() > 0) SortItems(list, SortColumn::Size, sortDirection_, TypeNamesOfListing());

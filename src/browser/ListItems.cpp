@@ -3,14 +3,14 @@
 namespace listitem {
 
 bool IsFolder(const ui::ListItem& item) {
-  return item.subItems.size() > kKind && item.subItems[kKind] == kDir;
+  return item.numbers[kFolder] != 0;
 }
 
 std::optional<Selected> FirstSelected(ui::ListView& list) {
   const int index = list.Selected();
   if (index < 0) return std::nullopt;
-  const ui::ListItem& item = list.Peek(static_cast<std::size_t>(index));
-  return Selected{static_cast<std::size_t>(index), item.caption, IsFolder(item)};
+  const auto at = static_cast<std::size_t>(index);
+  return Selected{at, std::wstring(list.Caption(at)), list.Number(at, kFolder) != 0};
 }
 
 }  // namespace listitem

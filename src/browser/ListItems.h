@@ -15,12 +15,14 @@ inline constexpr std::size_t kSize = 2;      // empty for folders and empty file
 inline constexpr std::size_t kKind = 3;      // kDir or kFile; not shown
 inline constexpr std::size_t kCount = 4;
 
-// The item's numbers.
+// The item's numbers: what its columns are made from when shown.
 inline constexpr std::size_t kBytes = 0;    // a file's size; 0 for folders
 inline constexpr std::size_t kWritten = 1;  // the last-write instant (UTC ticks)
 // The name's place among the listing's names as sorts compare them (from 1; equal names share
 // it); 0 until a sort has ranked the listing.
 inline constexpr std::size_t kNameRank = 2;
+inline constexpr std::size_t kFolder = 3;    // 1 for a folder, 0 for a file
+inline constexpr std::size_t kTypeName = 4;  // the listing's number of its type name, once shown
 
 inline constexpr const wchar_t* kDir = L"dir";
 inline constexpr const wchar_t* kFile = L"file";

@@ -5,6 +5,7 @@
 #include <map>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -32,16 +33,25 @@ namespace {
 // together, so one unranked item means none is ranked).
 void RankNames(ui::ListView& list) {
   const std::size_t count = list.Count();
-  if (count == 0 || list.Peek(0).numbers[listitem::kNameRank] != 0) return;
-  std::vector<std::wstring> names(count);
-  for (std::size_t i = 0; i < count; ++i) names[i] = platform::UpperCase(list.Peek(i).caption);
+  if (count == 0 || list.Number(0, listitem::kNameRank) != 0) return;
+  // The names end to end in one text, upper-cased at once: a string of its own for each of a
+  // million names would leave the heap holding their memory long after the ranking.
+  std::vector<std::size_t> starts(count + 1);
+  for (std::size_t i = 0; i < count; ++i) starts[i + 1] = starts[i] + list.Caption(i).size();
+  std::wstring names;
+  names.reserve(starts[count]);
+  for (std::size_t i = 0; i < count; ++i) names += list.Caption(i);
+  names = platform::UpperCase(std::move(names));
+  const auto name = [&](std::size_t i) {
+    return std::wstring_view(names).substr(starts[i], starts[i + 1] - starts[i]);
+  };
   std::vector<std::size_t> order(count);
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+            [&](std::size_t a, std::size_t b) { return name(a) < name(b); });
   std::int64_t rank = 0;
   for (std::size_t k = 0; k < count; ++k) {
-    if (k == 0 || names[order[k]] != names[order[k - 1]]) ++rank;
+    if (k == 0 || name(order[k]) != name(order[k - 1])) ++rank;
     list.SetNumber(order[k], listitem::kNameRank, rank);
   }
 }
@@ -84,7 +94,6 @@ void SortItems(ui::ListView& list, SortColumn column, int direction, const TypeN
       column == SortColumn::Type ? TypeRanks(list, typeNames) : std::vector<std::int64_t>();
   std::vector<Key> keys(list.Count());
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    const ui::ListItem& item = list.Peek(i);
     std::int64_t number = 0;
     switch (column) {
       case SortColumn::Name:
@@ -93,13 +102,13 @@ void SortItems(ui::ListView& list, SortColumn column, int direction, const TypeN
         number = types[i];
         break;
       case SortColumn::Date:
-        number = item.numbers[listitem::kWritten];
+        number = list.Number(i, listitem::kWritten);
         break;
       case SortColumn::Size:
-        number = item.numbers[listitem::kBytes];
+        number = list.Number(i, listitem::kBytes);
         break;
     }
-    keys[i] = {number, item.numbers[listitem::kNameRank], i};
+    keys[i] = {number, list.Number(i, listitem::kNameRank), i};
   }
   const auto less = [](const Key& a, const Key& b) {
     return a.number != b.number ? a.number < b.number : a.name < b.name;

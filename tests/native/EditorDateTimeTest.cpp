@@ -264,6 +264,7 @@ TEST_P(ApplyDateTimeFails, ShowsTheReasonAndTheOldTime) {
   EXPECT_EQ(box.caption, L"Brindlow");
   EXPECT_EQ(box.owner, editor.form) << "modal to the main window";
   EXPECT_EQ(box.flags, platform::kMbOk);
+  broken.broken = false;  // the list's time column is made from the instant when drawn
   EXPECT_EQ(editor.Cell(L"item"), L"10.01.2023 11:00");
   if (c.fault == Fault::Refused) {
     EXPECT_EQ(Item(editor).entry.lastWrite, written);

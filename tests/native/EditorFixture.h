@@ -88,7 +88,7 @@ class Editor {
     form->Button_DateTime->Click();
   }
 
-  const std::wstring& Cell(const std::wstring& caption) {
+  std::wstring Cell(const std::wstring& caption) {
     return list().Item(IndexOf(caption)).subItems.at(1);
   }
 

@@ -27,6 +27,10 @@ const FileTime kWinterNoon = ToFileTime({2024, 1, 10, 12, 0, 0, 0});
 // The zone of the fake clock, with instants that cannot be converted or that break.
 class TestClock : public FakeClock {
  public:
+  std::wstring TimeSeparator() override {
+    if (failingSeparator) throw std::runtime_error("clock");
+    return FakeClock::TimeSeparator();
+  }
   std::optional<DateTime> ToLocal(FileTime utc) override {
     if (utc == failing) throw std::runtime_error("clock");
     if (utc == unconvertible) return std::nullopt;
@@ -34,6 +38,7 @@ class TestClock : public FakeClock {
   }
   FileTime unconvertible = ~FileTime{0};
   FileTime failing = ~FileTime{0};
+  bool failingSeparator = false;
 };
 
 // Records what the list view tells its native peer.
@@ -72,7 +77,7 @@ class Listing : public testing::Test {
   }
 
   // The item with this caption, with its type and icon as shown.
-  const ui::ListItem& Shown(const std::wstring& caption) {
+  ui::ListItem Shown(const std::wstring& caption) {
     for (size_t i = 0; i < list().Count(); ++i) {
       if (list().Peek(i).caption == caption) return list().Item(i);
     }
@@ -187,7 +192,7 @@ TEST_F(Listing, SearchThatCannotStartEmptiesTheList) {
 TEST_F(Listing, FailurePartWayStillEndsTheUpdate) {
   fake.files.AddFile(L"C:\\Data\\first.txt", 1, kWinterNoon);
   fake.files.AddFile(L"C:\\Data\\second.txt", 1, kWinterNoon + 1);
-  clock.failing = kWinterNoon + 1;
+  clock.failingSeparator = true;
   RecordingPeer peer;
   list().AttachPeer(&peer);
 

@@ -51,7 +51,7 @@ void WriteTimes(const std::wstring& path, FileTime access, FileTime write) {
 }
 
 // The time column of the first row.
-const std::wstring& FirstTimeCell(const TForm1& form) {
+std::wstring FirstTimeCell(const TForm1& form) {
   return form.ListViewAttributes->Item(0).subItems.at(1);
 }
 

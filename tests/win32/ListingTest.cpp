@@ -31,9 +31,9 @@ class RealListing : public testing::Test {
 
   ui::ListView& list() { return *browser.form.ListViewAttributes; }
 
-  const ui::ListItem& Shown(const std::wstring& caption) {
+  ui::ListItem Shown(const std::wstring& caption) {
     for (size_t i = 0; i < list().Count(); ++i) {
-      if (list().Item(i).caption == caption) return list().Item(i);
+      if (list().Caption(i) == caption) return list().Item(i);
     }
     throw std::out_of_range("not listed");
   }

@@ -3,11 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "platform/ui/CaptionPool.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/TypeAhead.h"
 
 namespace ui {
 
@@ -21,15 +25,19 @@ struct ListColumn {
   bool alignRight = false;
 };
 
+// Numbers the program keeps with an item, not shown (such as what it sorts by).
+using ItemNumbers = std::array<std::int64_t, 5>;
+
+// An item as code adds and reads it.
 struct ListItem {
   std::wstring caption;
   int imageIndex = -1;
+  // The texts of the columns after the caption.
   std::vector<std::wstring> subItems;
   bool selected = false;
   // Parts of the item that are filled only when first read (see SetItemResolver).
   bool resolved = true;
-  // Numbers the program keeps with the item, not shown (such as what it sorts by).
-  std::array<std::int64_t, 3> numbers{};
+  ItemNumbers numbers{};
 };
 
 // What a sort orders items by: the number, then the text, then the tie-break text.
@@ -42,8 +50,9 @@ struct SortKey {
   }
 };
 
-// Report-style list view. Items live here; the peer shows them (as a virtual list).
-// Selecting by code raises OnSelectItem, as a user's selection does.
+// Report-style list view. Items live here; the peer shows them (as a virtual list), asking
+// for the texts of the rows it draws. Selecting by code raises OnSelectItem, as a user's
+// selection does.
 class ListView : public Control {
  public:
   using Control::Control;
@@ -63,27 +72,49 @@ class ListView : public Control {
   void EndUpdate();
 
   void Clear();
-  size_t AddItem(ListItem item);
-  [[nodiscard]] size_t Count() const { return items_.size(); }
-  // Reading an item fills its deferred parts first.
-  const ListItem& Item(size_t index);
-  // The item as it is, deferred parts unfilled.
-  [[nodiscard]] const ListItem& Peek(size_t index) const { return items_.at(index); }
+  // Keeps the item's sub-item texts, if it has any, as they are.
+  size_t AddItem(const ListItem& item);
+  [[nodiscard]] size_t Count() const { return rows_.size(); }
+  // The item with every part filled: deferred parts first, then the texts of its columns.
+  ListItem Item(size_t index);
+  // The item as it is kept: deferred parts unfilled, only the sub-item texts kept as text.
+  [[nodiscard]] ListItem Peek(size_t index) const;
+  [[nodiscard]] std::wstring_view Caption(size_t index) const {
+    return captions_.View(rows_.at(index).caption);
+  }
+  [[nodiscard]] std::int64_t Number(size_t index, size_t slot) const {
+    return rows_.at(index).numbers.at(slot);
+  }
+  // What a column shows for an item (0: the caption), its deferred parts filled first.
+  std::wstring Text(size_t index, size_t column);
+  // The item's image, its deferred parts filled first.
+  int ImageIndex(size_t index);
+  // Keeps a sub-item's text as it is, over what the column would make of the item.
   void SetSubItem(size_t index, size_t sub, std::wstring text);
   void SetNumber(size_t index, size_t slot, std::int64_t value) {
-    items_.at(index).numbers.at(slot) = value;
+    rows_.at(index).numbers.at(slot) = value;
   }
   // Fills the deferred parts of an item whose `resolved` is false.
   void SetItemResolver(std::function<void(ListItem&)> resolver) { resolver_ = std::move(resolver); }
+  // Makes the `count` sub-item texts of items that do not keep them, from the item as kept,
+  // when a row is drawn or read: a long listing keeps numbers, not texts.
+  using SubItemMaker = std::function<std::wstring(const ListItem& item, size_t sub)>;
+  void SetSubItemMaker(size_t count, SubItemMaker maker);
 
   // The first selected item in list order, or -1.
   [[nodiscard]] int Selected() const;
   [[nodiscard]] size_t SelectedCount() const;
-  [[nodiscard]] bool IsSelected(size_t index) const { return items_.at(index).selected; }
+  [[nodiscard]] bool IsSelected(size_t index) const { return rows_.at(index).selected; }
   void SetItemSelected(size_t index, bool selected);
   [[nodiscard]] int Focused() const { return focused_; }
   void SetFocused(int index);
+  // Selects the item alone, focused and in view, as a click on it does; raises OnSelectItem
+  // once.
+  void SelectOnly(size_t index);
   void ScrollIntoView(size_t index);
+  // The first item from `start` on, wrapping at the end, whose caption starts with `prefix`
+  // (or equals it, when `whole`), ignoring case; -1 when none does.
+  [[nodiscard]] int FindCaption(std::wstring_view prefix, size_t start, bool whole = false) const;
   [[nodiscard]] int ScrollTarget() const { return scrollTarget_; }
 
   // Orders the items by a key computed once per item; selection and focus stay with their
@@ -99,6 +130,11 @@ class ListView : public Control {
   void UserFocus(int index) { focused_ = index; }
   void UserClick() const { Fire(OnClick); }
   void UserDblClick() const { Fire(OnDblClick); }
+  // A character typed on the list, at `nowMs` of a monotonic clock: finds the item whose
+  // caption starts with what was typed in quick succession, after the focused one, and selects
+  // it alone. The same character typed again moves on to the next item starting with it. False
+  // when the character is no part of a name search (the list's own keys keep it).
+  bool UserType(wchar_t c, std::uint64_t nowMs);
   // Enter pressed on the list.
   void UserReturn() const { Fire(OnReturn); }
   void UserColumnClick(int column) const {
@@ -116,14 +152,36 @@ class ListView : public Control {
     if (e) e();
   }
 
+  // An item as the list keeps it: a few dozen bytes beside its caption.
+  struct Row {
+    CaptionPool::Place caption;
+    std::int32_t imageIndex = -1;
+    std::uint32_t texts = 0;  // 1 + the index of its kept texts in texts_; 0: none
+    bool selected = false;
+    bool resolved = true;
+    ItemNumbers numbers{};
+  };
+  // Texts kept as they are, for the sub-items that have one.
+  using KeptTexts = std::vector<std::optional<std::wstring>>;
+
+  // The item's row, its deferred parts filled.
+  Row& Resolved(size_t index);
+  [[nodiscard]] std::wstring SubItem(const Row& row, const ListItem& kept, size_t sub) const;
+  KeptTexts& TextsOf(Row& row);
+
   std::vector<ListColumn> columns_;
-  std::vector<ListItem> items_;
+  std::vector<Row> rows_;
+  CaptionPool captions_;
+  std::vector<KeptTexts> texts_;
   std::function<void(ListItem&)> resolver_;
+  size_t madeCount_ = 0;
+  SubItemMaker maker_;
   const ImageList* smallImages_ = nullptr;
   const ImageList* largeImages_ = nullptr;
   int focused_ = -1;
   int scrollTarget_ = -1;
   int updating_ = 0;
+  TypeAhead typeAhead_;
 };
 
 }  // namespace ui

@@ -56,6 +56,8 @@ class ListViewPeer : public WindowPeer {
         return 0;
       case NM_CUSTOMDRAW:
         return DrawRow(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      case LVN_ODFINDITEMW:
+        return FindRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
       case LVN_COLUMNCLICK:
         list_.UserColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
         return 0;
@@ -129,6 +131,11 @@ class ListViewPeer : public WindowPeer {
         return HeaderNotify(header);
       }
     }
+    // Typing a name is the model's: the control's own search knows no emoji, and its pause
+    // differs from system to system.
+    if (message == WM_CHAR && list_.UserType(static_cast<wchar_t>(wParam), GetTickCount64())) {
+      return 0;
+    }
     if (message == WM_GETDLGCODE && wParam == VK_RETURN) {
       // Enter opens the focused row instead of pressing the dialog's default button.
       return Default(message, wParam, lParam) | DLGC_WANTMESSAGE;
@@ -140,16 +147,29 @@ class ListViewPeer : public WindowPeer {
  private:
   void FillRow(LVITEMW& shown) {
     if (shown.iItem < 0 || static_cast<size_t>(shown.iItem) >= list_.Count()) return;
-    const ui::ListItem& item = list_.Item(static_cast<size_t>(shown.iItem));
+    const auto row = static_cast<size_t>(shown.iItem);
     if ((shown.mask & LVIF_TEXT) != 0 && shown.pszText != nullptr && shown.cchTextMax > 0) {
-      static const std::wstring kNone;
-      const auto sub = static_cast<size_t>(shown.iSubItem);
-      const std::wstring& text = sub == 0                         ? item.caption
-                                 : sub - 1 < item.subItems.size() ? item.subItems[sub - 1]
-                                                                  : kNone;
+      const std::wstring text = list_.Text(row, static_cast<size_t>(std::max(shown.iSubItem, 0)));
       lstrcpynW(shown.pszText, text.c_str(), shown.cchTextMax);
     }
-    if ((shown.mask & LVIF_IMAGE) != 0) shown.iImage = item.imageIndex;
+    if ((shown.mask & LVIF_IMAGE) != 0) shown.iImage = list_.ImageIndex(row);
+  }
+
+  // A search by caption that the control or an assistive program asks of the rows.
+  LRESULT FindRow(const NMLVFINDITEMW& find) const {
+    if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr ||
+        list_.Count() == 0) {
+      return -1;
+    }
+    const auto start = static_cast<size_t>(std::max(find.iStart, 0));
+    if (start >= list_.Count() && (find.lvfi.flags & LVFI_WRAP) == 0) return -1;
+    const int found =
+        list_.FindCaption(find.lvfi.psz, start, (find.lvfi.flags & LVFI_PARTIAL) == 0);
+    // Without wrapping, a match before the start does not count.
+    if ((find.lvfi.flags & LVFI_WRAP) == 0 && found >= 0 && static_cast<size_t>(found) < start) {
+      return -1;
+    }
+    return found;
   }
 
   // In the program's styles selected rows take the palette's selection, focused or not (the
