@@ -185,9 +185,14 @@ int RemoteProgram::FirstSelectedRow(HWND list) const {
 }
 
 RECT RemoteProgram::RowRect(HWND list, int row) const {
-  RECT rect = {LVIR_LABEL, 0, 0, 0};
+  return CellRect(list, row, 0, LVIR_LABEL);
+}
+
+RECT RemoteProgram::CellRect(HWND list, int row, int column, int part) const {
+  RECT rect = {part, column, 0, 0};
   if (!Write(&rect, sizeof rect)) return {};
-  Send(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Remote()));
+  Send(list, column == 0 ? LVM_GETITEMRECT : LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+       reinterpret_cast<LPARAM>(Remote()));
   if (!Read(&rect, sizeof rect)) return {};
   return rect;
 }

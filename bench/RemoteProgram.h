@@ -43,6 +43,9 @@ class RemoteProgram {
   [[nodiscard]] int FirstSelectedRow(HWND list) const;
   // The row's label rectangle in the list's client coordinates.
   [[nodiscard]] RECT RowRect(HWND list, int row) const;
+  // A part (LVIR_ICON, LVIR_LABEL ...) of a row's cell in a column, in client coordinates;
+  // asks for no text of the row.
+  [[nodiscard]] RECT CellRect(HWND list, int row, int column, int part) const;
   // Makes `row` the only selected and the focused row, as a click on it does.
   void SelectOnly(HWND list, int row) const;
   [[nodiscard]] RECT HeaderItemRect(HWND header, int column) const;

@@ -6,25 +6,28 @@
 //   entering a folder and sorting it: one bare FindFirstFileExW pass over the folder.
 // Medians of several rounds; the ratios are the last column.
 //
-//   brindlow_bench [--rounds N] [--start-up] Brindlow.exe reference.exe data-folder
+//   brindlow_bench [--rounds N] [--start-up | --huge] Brindlow.exe reference.exe data-folder
 //
 // With --start-up only start-up and close are measured (seconds instead of minutes, for
-// trying a change to them).
+// trying a change to them). With --huge the folder of 1,000,000 files is measured too.
 //
 // The data folder lies in the root of the first drive (the program starts there) and holds
-// the folders 1000, 10000 and 100000 that scripts/bench makes.
+// the folders 1000, 10000, 100000 (and 1000000) that scripts/bench makes.
 #include <windows.h>
 // The common controls' header builds on <windows.h>.
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "FolderOrder.h"
 #include "RemoteProgram.h"
+#include "ScreenRows.h"
 
 namespace {
 
@@ -36,9 +39,12 @@ constexpr const wchar_t* kReferenceClass = L"BrindlowBenchReference";
 constexpr int kReferenceRows = 12;
 constexpr DWORD kWindowTimeoutMs = 60'000;
 constexpr double kReadyTimeoutMs = 120'000;
-constexpr int kFolderSizes[] = {1'000, 10'000, 100'000};
-constexpr int kLargest = 100'000;
+constexpr int kLarge = 100'000;
+constexpr int kHuge = 1'000'000;
 constexpr int kListings = 10;
+// Memory is read once it has not changed for this long.
+constexpr DWORD kSettledMs = 1'000;
+constexpr DWORD kSettleTimeoutMs = 30'000;
 constexpr const char* kColumnNames[] = {"name", "type", "date", "size"};
 
 double Median(std::vector<double> values) {
@@ -62,9 +68,10 @@ std::wstring Digits(const std::wstring& text) {
 
 // What a window has to show before the user's action counts as done.
 struct Expect {
-  int rows = -1;               // the list's row count; -1: any but none
-  bool firstSelected = false;  // the first row is the selected one
-  bool editor = false;         // the pickers show the first row's time
+  int rows = -1;                                   // the list's row count; -1: any but none
+  bool firstSelected = false;                      // the first row is the selected one
+  bool editor = false;                             // the pickers show the first row's time
+  const bench::FolderOrder::Ends* ends = nullptr;  // the first and last rows' captions
 };
 
 // The program's main window and the controls the benchmark reads and clicks.
@@ -89,6 +96,11 @@ bool Shows(const RemoteProgram& program, const Controls& controls, const Expect&
     return false;
   }
   if (expect.editor && rows > 0 && !EditorShowsFirstRow(program, controls)) return false;
+  if (expect.ends != nullptr &&
+      (program.RowText(controls.list, 0, 0) != expect.ends->first ||
+       program.RowText(controls.list, rows - 1, 0) != expect.ends->last)) {
+    return false;
+  }
   return program.Painted();
 }
 
@@ -97,23 +109,26 @@ double WaitUntilShown(const RemoteProgram& program, const Controls& controls,
                       const Expect& expect) {
   const double end = Now() + kReadyTimeoutMs;
   while (!Shows(program, controls, expect)) {
-    if (Now() > end) Fail("the window did not show what was expected in time");
+    if (Now() > end) {
+      const int rows = program.RowCount(controls.list);
+      std::fprintf(stderr,
+                   "brindlow_bench: expected %d rows, %s, %s, first and last rows %ls / %ls\n",
+                   expect.rows, expect.firstSelected ? "the first selected" : "any selection",
+                   expect.editor ? "the editor on the first row" : "any editor",
+                   expect.ends != nullptr ? expect.ends->first.c_str() : L"any",
+                   expect.ends != nullptr ? expect.ends->last.c_str() : L"any");
+      std::fprintf(
+          stderr,
+          "brindlow_bench: shown %d rows, row %d selected, first and last rows %ls / %ls, %s\n",
+          rows, program.FirstSelectedRow(controls.list),
+          program.RowText(controls.list, 0, 0).c_str(),
+          program.RowText(controls.list, std::max(rows - 1, 0), 0).c_str(),
+          program.Painted() ? "painted" : "not painted");
+      Fail("the window did not show what was expected in time");
+    }
     Sleep(1);
   }
   return Now();
-}
-
-// The rows of the first screen have their type and icon (checked after the timing).
-int RowsWithoutTypeOrIcon(const RemoteProgram& program, const Controls& controls) {
-  const int top = static_cast<int>(program.Send(controls.list, LVM_GETTOPINDEX, 0, 0));
-  const int page = static_cast<int>(program.Send(controls.list, LVM_GETCOUNTPERPAGE, 0, 0));
-  const int rows = program.RowCount(controls.list);
-  int missing = 0;
-  for (int row = top; row < std::min(rows, top + page + 1); ++row) {
-    if (program.RowText(controls.list, row, 1).empty() || program.RowImage(controls.list, row) < 0)
-      ++missing;
-  }
-  return missing;
 }
 
 Controls FindControls(const RemoteProgram& program) {
@@ -186,14 +201,25 @@ class Session {
     return shown - start;
   }
 
-  // A click on a column header; the time until the sorted rows are painted.
-  double Sort(int column) {
+  // The direction of the list's sort, read from the rows of a folder just entered (which the
+  // program sorts by size).
+  int DirectionAfterEntering(const bench::FolderOrder& order) const {
+    const std::wstring first = program_.RowText(controls_.list, 0, 0);
+    if (first == order.Sorted(3, +1).first) return +1;
+    if (first == order.Sorted(3, -1).first) return -1;
+    Fail("the entered folder's rows are not in the order of their sizes");
+  }
+
+  // A click on a column header; the time until the rows stand in the new order (the
+  // direction flips with each click), painted.
+  double Sort(int column, const bench::FolderOrder& order, int direction) {
+    const bench::FolderOrder::Ends ends = order.Sorted(column, direction);
     const RECT r = program_.HeaderItemRect(controls_.header, column);
     const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     program_.Send(controls_.header, WM_LBUTTONDOWN, MK_LBUTTON, point);
     const double start = Now();
     program_.Send(controls_.header, WM_LBUTTONUP, 0, point);
-    const double shown = WaitUntilShown(program_, controls_, {});
+    const double shown = WaitUntilShown(program_, controls_, {-1, false, false, &ends});
     CheckFirstScreen();
     return shown - start;
   }
@@ -229,7 +255,9 @@ class Session {
     PostMessageW(controls_.list, WM_KEYUP, key, 0xC0000001);
   }
 
-  void CheckFirstScreen() { missingTypes += RowsWithoutTypeOrIcon(program_, controls_); }
+  void CheckFirstScreen() {
+    missingTypes += bench::RowsShownWithoutTypeOrIcon(program_, controls_.list);
+  }
 
   RemoteProgram program_;
   Controls controls_;
@@ -255,6 +283,12 @@ void PrintTable(const std::vector<Row>& rows, int rounds) {
   }
 }
 
+// A figure next to its goal.
+void Goal(const std::string& what, double figure, double goal, const char* unit) {
+  std::printf("  %-62s %10.2f%s  (goal %.2f%s)  %s\n", what.c_str(), figure, unit, goal, unit,
+              figure <= goal ? "met" : "NOT MET");
+}
+
 std::string Thousands(int n) {
   std::string text;
   const std::string digits = std::to_string(n);
@@ -270,6 +304,7 @@ std::string Thousands(int n) {
 int wmain(int argc, wchar_t** argv) {
   int rounds = 5;
   bool startUpOnly = false;
+  bool huge = false;
   std::vector<std::wstring> args(argv + 1, argv + argc);
   while (!args.empty() && args[0].starts_with(L"--")) {
     if (args[0] == L"--rounds" && args.size() >= 2) {
@@ -278,14 +313,18 @@ int wmain(int argc, wchar_t** argv) {
     } else if (args[0] == L"--start-up") {
       startUpOnly = true;
       args.erase(args.begin());
+    } else if (args[0] == L"--huge") {
+      huge = true;
+      args.erase(args.begin());
     } else {
       break;
     }
   }
   if (args.size() != 3) {
-    std::fprintf(stderr,
-                 "usage: brindlow_bench [--rounds N] [--start-up] Brindlow.exe reference.exe "
-                 "C:\\data\n");
+    std::fprintf(
+        stderr,
+        "usage: brindlow_bench [--rounds N] [--start-up | --huge] Brindlow.exe reference.exe "
+        "C:\\data\n");
     return 2;
   }
   const std::wstring& program = args[0];
@@ -323,57 +362,114 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
 
+  std::vector<int> sizes = {1'000, 10'000, kLarge};
+  std::vector<int> largeSizes = {kLarge};
+  if (huge) {
+    sizes.push_back(kHuge);
+    largeSizes.push_back(kHuge);
+  }
+  std::map<int, bench::FolderOrder> orders;
+  for (int size : largeSizes) orders.emplace(size, data + std::to_wstring(size) + L"\\");
+
+  // The first listing after start, in a program of its own each round; in the first round also
+  // the memory it holds per listed item, read from a settled start, and (at 100,000) whether
+  // listing the same folder again keeps to it.
+  std::map<int, std::vector<double>> first;
+  std::map<int, std::vector<double>> firstBare;
+  std::map<int, double> bytesPerItem;
+  double growth = 0;
+  int missingTypes = 0;
+  for (int round = 0; round < rounds; ++round) {
+    for (int size : largeSizes) {
+      Session fresh(program);
+      fresh.Enter(dataName, -1);
+      const std::size_t atData = fresh.Program().SettledPrivateBytes(kSettledMs, kSettleTimeoutMs);
+      firstBare[size].push_back(BarePass(data + std::to_wstring(size) + L"\\"));
+      first[size].push_back(fresh.Enter(std::to_wstring(size), size));
+      if (round == 0) {
+        const std::size_t listed =
+            fresh.Program().SettledPrivateBytes(kSettledMs, kSettleTimeoutMs);
+        bytesPerItem[size] = (static_cast<double>(listed) - static_cast<double>(atData)) / size;
+        if (size == kLarge) {
+          for (int listing = 1; listing <= kListings; ++listing) fresh.Refresh(kLarge);
+          const std::size_t afterLast =
+              fresh.Program().SettledPrivateBytes(kSettledMs, kSettleTimeoutMs);
+          growth = (static_cast<double>(afterLast) - static_cast<double>(listed)) / (1 << 20);
+        }
+      }
+      missingTypes += fresh.missingTypes;
+      if (fresh.Close() < 0) Fail("Brindlow did not end after its window closed");
+    }
+  }
+
+  // Entering each folder and sorting the large ones, in one program.
   std::map<int, std::vector<double>> enter;
   std::map<int, std::vector<double>> bare;
-  std::vector<double> sort[4];
+  std::map<int, std::array<std::vector<double>, 4>> sort;
   Session session(program);
   session.Enter(dataName, -1);
   const int dataRows = session.Rows();
-  // Memory first, while the heap holds no earlier large listing: what one listed item costs,
-  // and whether listing the same folder again keeps to it.
-  const std::size_t atData = session.Program().PrivateBytes();
-  session.Enter(std::to_wstring(kLargest), kLargest);
-  const std::size_t listed = session.Program().PrivateBytes();
-  std::size_t afterFirst = listed;
-  for (int listing = 1; listing <= kListings; ++listing) {
-    session.Refresh(kLargest);
-    if (listing == 1) afterFirst = session.Program().PrivateBytes();
-  }
-  const std::size_t afterLast = session.Program().PrivateBytes();
-  session.Up(dataRows);
-
   for (int round = 0; round < rounds; ++round) {
-    for (int size : kFolderSizes) {
+    for (int size : sizes) {
       const std::wstring name = std::to_wstring(size);
       bare[size].push_back(BarePass(data + name + L"\\"));
       enter[size].push_back(session.Enter(name, size));
-      if (size == kLargest) {
-        for (int column = 0; column < 4; ++column) sort[column].push_back(session.Sort(column));
+      if (const auto order = orders.find(size); order != orders.end()) {
+        int direction = session.DirectionAfterEntering(order->second);
+        for (int column = 0; column < 4; ++column) {
+          direction = -direction;
+          sort[size][static_cast<std::size_t>(column)].push_back(
+              session.Sort(column, order->second, direction));
+        }
       }
       session.Up(dataRows);
     }
   }
-
+  missingTypes += session.missingTypes;
   if (session.Close() < 0) Fail("Brindlow did not end after its window closed");
 
-  for (int size : kFolderSizes) {
+  for (int size : sizes) {
     rows.push_back({"enter " + Thousands(size) + " files", Median(enter[size]), Median(bare[size]),
                     "bare FindFirstFileExW pass"});
   }
-  for (int column = 0; column < 4; ++column) {
-    rows.push_back({"sort " + Thousands(kLargest) + " by " + kColumnNames[column],
-                    Median(sort[column]), Median(bare[kLargest]), "bare FindFirstFileExW pass"});
+  for (int size : largeSizes) {
+    rows.push_back({"first listing of " + Thousands(size) + " after start", Median(first[size]),
+                    Median(firstBare[size]), "bare FindFirstFileExW pass"});
+  }
+  for (int size : largeSizes) {
+    for (int column = 0; column < 4; ++column) {
+      rows.push_back({"sort " + Thousands(size) + " by " + kColumnNames[column],
+                      Median(sort[size][static_cast<std::size_t>(column)]), Median(bare[size]),
+                      "bare FindFirstFileExW pass"});
+    }
   }
   PrintTable(rows, rounds);
-  std::printf(
-      "\nMemory: %.0f bytes per listed item (%s files); after %d listings of the same "
-      "folder %+.1f MB against the first.\n",
-      (static_cast<double>(listed) - static_cast<double>(atData)) / kLargest,
-      Thousands(kLargest).c_str(), kListings,
-      (static_cast<double>(afterLast) - static_cast<double>(afterFirst)) / (1 << 20));
-  if (session.missingTypes > 0) {
-    std::printf("Warning: %d rows of a first screen had no type or no icon.\n",
-                session.missingTypes);
+  for (int size : largeSizes) {
+    std::printf("\nMemory: %.0f bytes per listed item (%s files), read once settled.",
+                bytesPerItem[size], Thousands(size).c_str());
+  }
+  std::printf("\nAfter %d listings of the same folder of %s files: %+.1f MB against the first.\n",
+              kListings, Thousands(kLarge).c_str(), growth);
+
+  std::printf("\nGoals:\n");
+  for (int size : largeSizes) {
+    const double entering = Median(enter[size]) / Median(bare[size]);
+    const double firstListing = Median(first[size]) / Median(firstBare[size]);
+    Goal("enter " + Thousands(size) + " files, against a bare pass", entering, 1.5, "x");
+    Goal("first listing of " + Thousands(size) + " after start, against a bare pass", firstListing,
+         1.5, "x");
+    if (size == kHuge) {
+      Goal("memory per listed item at " + Thousands(size), bytesPerItem[size], 150, " bytes");
+      for (int column = 0; column < 4; ++column) {
+        Goal("sort " + Thousands(size) + " by " + kColumnNames[column],
+             Median(sort[size][static_cast<std::size_t>(column)]), 1'000, " ms");
+      }
+    }
+  }
+  if (missingTypes > 0) {
+    std::fprintf(stderr, "brindlow_bench: %d rows of a first screen showed no type or no icon\n",
+                 missingTypes);
+    return 1;
   }
   return 0;
 }

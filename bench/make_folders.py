@@ -1,16 +1,17 @@
 #!/usr/bin/env python3
-"""Makes the benchmark's folders: 1,000, 10,000 and 100,000 entries each.
+"""Makes the benchmark's folders: 1,000, 10,000 and 100,000 entries each (and 1,000,000).
 
 A mix as in a download folder: files with common extensions (programs among them, whose
 icons are their own), empty files, one entry in fifty a folder, last-write times spread over
 several years. Made natively (far faster than through Wine) and kept for later runs.
 
-    make_folders.py <data folder>   prints the folders, one a line
+    make_folders.py <data folder> [--huge]   prints the folders, one a line
 """
 import os
 import sys
 
 SIZES = (1_000, 10_000, 100_000)
+HUGE = 1_000_000
 EXTENSIONS = (".txt", ".jpg", ".pdf", ".docx", ".zip", ".png", ".mp3", ".cpp", ".h", ".dll",
               ".exe", ".log", "")
 FOLDER_EVERY = 50
@@ -37,7 +38,8 @@ def make(folder, count):
 
 def main():
     root = sys.argv[1]
-    for count in SIZES:
+    sizes = SIZES + ((HUGE,) if "--huge" in sys.argv[2:] else ())
+    for count in sizes:
         folder = os.path.join(root, str(count))
         make(folder, count)
         print(folder)
