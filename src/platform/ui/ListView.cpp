@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "platform/TextCase.h"
+
 namespace ui {
 
 void ListView::AddColumn(ListColumn column) {
@@ -167,10 +169,11 @@ void ListView::SelectOnly(size_t index) {
 
 int ListView::FindCaption(std::wstring_view prefix, size_t start, bool whole) const {
   const size_t count = rows_.size();
+  const std::wstring upper = platform::UpperCase(std::wstring(prefix));
   for (size_t step = 0; step < count; ++step) {
     const size_t index = (start + step) % count;
     const std::wstring_view caption = Caption(index);
-    if ((!whole || caption.size() == prefix.size()) && StartsWithIgnoringCase(caption, prefix)) {
+    if ((!whole || caption.size() == prefix.size()) && StartsWithUpper(caption, upper)) {
       return static_cast<int>(index);
     }
   }

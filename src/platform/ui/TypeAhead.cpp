@@ -26,11 +26,10 @@ std::wstring_view TypeAhead::Repeated() const {
   return first;
 }
 
-bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
-  if (text.size() < prefix.size()) return false;
+bool StartsWithUpper(std::wstring_view text, const std::wstring& upperPrefix) {
+  if (text.size() < upperPrefix.size()) return false;
   // Upper-casing keeps the length, so the prefix's upper case is a prefix of the text's.
-  return platform::UpperCase(std::wstring(text.substr(0, prefix.size()))) ==
-         platform::UpperCase(std::wstring(prefix));
+  return platform::UpperCase(std::wstring(text.substr(0, upperPrefix.size()))) == upperPrefix;
 }
 
 }  // namespace ui

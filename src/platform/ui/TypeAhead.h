@@ -31,7 +31,7 @@ constexpr bool IsHighSurrogate(wchar_t c) {
   return c >= 0xD800 && c <= 0xDBFF;
 }
 
-// `text` starts with `prefix`, ignoring case.
-bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix);
+// `text` starts with `upperPrefix` (upper-cased already), ignoring case.
+bool StartsWithUpper(std::wstring_view text, const std::wstring& upperPrefix);
 
 }  // namespace ui
