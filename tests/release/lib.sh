@@ -44,3 +44,25 @@ wait_until_gone() { wait_until no_file "$1"; }
 
 # Ends every process of the image name in the prefix.
 end_program() { wine taskkill /F /IM "$1" >/dev/null 2>&1 || true; }
+
+# use_codesign_certificate FOLDER [PASS-PHRASE]: a self-signed code-signing certificate and its
+# key, made in FOLDER for this run, are the ones scripts/package signs the programs with; the key
+# is encrypted when a pass phrase is given.
+use_codesign_certificate() {
+  local folder="$1" encryption=(-noenc)
+  [ -n "${2:-}" ] && encryption=(-passout env:BRINDLOW_CODESIGN_PASSWORD)
+  export BRINDLOW_CODESIGN_PASSWORD="${2:-}"
+  export BRINDLOW_CODESIGN_CERT="$folder/codesign-cert.pem" BRINDLOW_CODESIGN_KEY="$folder/codesign-key.pem"
+  openssl req -x509 -newkey rsa:2048 "${encryption[@]}" -days 90 -subj "/CN=Brindlow test signer" \
+    -addext basicConstraints=critical,CA:FALSE -addext keyUsage=critical,digitalSignature \
+    -addext extendedKeyUsage=codeSigning \
+    -keyout "$BRINDLOW_CODESIGN_KEY" -out "$BRINDLOW_CODESIGN_CERT" 2>/dev/null
+}
+
+# signed_by_us FILE: FILE carries an Authenticode signature (SHA-256) by the certificate of
+# use_codesign_certificate, over its present content.
+signed_by_us() {
+  local report
+  report="$(osslsigncode verify -CAfile "$BRINDLOW_CODESIGN_CERT" -in "$1" 2>&1)" || return 1
+  grep -q '^Message digest algorithm *: SHA256' <<<"$report"
+}
