@@ -2,8 +2,8 @@
 # The setup program under Wine, as a user and the updater run it: a silent install that starts
 # the program, a second install over the running program (closed first, its settings stored),
 # and the uninstaller, which removes what was installed and leaves the user's settings and
-# language files. The programs are signed with a certificate made for this run, and a release
-# is not made while a key is missing or wrong. Run by CTest after scripts/test has built, made
+# language files. The programs are signed and time-stamped with certificates made for this run,
+# and a release is not made while a key is missing or wrong. Run by CTest after scripts/test has built, made
 # the Wine prefix and started its display and server.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
@@ -16,6 +16,7 @@ keys="$(mktemp -d)"
 on_exit "rm -rf '$keys'"
 openssl genrsa -out "$keys/other-key.pem" 2048 2>/dev/null
 use_codesign_certificate "$keys" "pass phrase of this run"
+use_time_stamp_server "$keys"
 
 # refuses WHY MESSAGE OPTION [NAME=VALUE...]: with only the keys named in NAME=VALUE, and OPTION
 # (--unsigned or nothing), scripts/package makes no release and says MESSAGE.
@@ -45,7 +46,7 @@ refuses "a wrong pass phrase" "cannot read the code-signing key" --unsigned "$ce
 
 # Without a release key: the built program trusts the maker's, which no test holds.
 "$BRINDLOW_ROOT/scripts/package" --out "$release" --unsigned >/dev/null
-signed_by_us "$release/Brindlow-setup.exe" || fail "the setup program is not signed"
+signed_by_us "$release/Brindlow-setup.exe" || fail "the setup program is not signed and time-stamped"
 version="$(cat "$release/version.txt")"
 title="Brindlow $version (64-bit)"
 
@@ -58,8 +59,8 @@ step "a silent install with the start task starts the installed program"
 wine "$release/Brindlow-setup.exe" /SILENT /SUPPRESSMSGBOXES /LANG= '/MERGETASKS="runcmd1"'
 cmp <(unzip -p "$release/Brindlow.zip" Brindlow.exe) "$program_dir/Brindlow.exe" ||
   fail "the program was not installed"
-signed_by_us "$program_dir/Brindlow.exe" || fail "the installed program is not signed"
-signed_by_us "$program_dir/Uninstall.exe" || fail "the installed uninstaller is not signed"
+signed_by_us "$program_dir/Brindlow.exe" || fail "the installed program is not signed and time-stamped"
+signed_by_us "$program_dir/Uninstall.exe" || fail "the installed uninstaller is not signed and time-stamped"
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = "$version" ] ||
   fail "the uninstall entry does not name $version"
