@@ -24,15 +24,18 @@ check_codesign_identity() {
   local cert_public key_public
   cert_public="$(openssl x509 -in "$cert" -noout -pubkey 2>/dev/null)" ||
     die "$cert holds no certificate"
-  key_public="$(openssl pkey -in "$key" -passin env:BRINDLOW_CODESIGN_PASSWORD -pubout 2>/dev/null)" ||
+  key_public="$(openssl pkey -in "$key" -passin env:BRINDLOW_CODESIGN_PASSWORD -pubout \
+    2>/dev/null)" ||
     die "cannot read the code-signing key $key (is BRINDLOW_CODESIGN_PASSWORD its pass phrase?)"
   [ "$cert_public" = "$key_public" ] ||
     die "the code-signing key is not the private half of the certificate's key"
   openssl x509 -in "$cert" -noout -checkend 0 >/dev/null ||
     die "the code-signing certificate has expired: sign with its successor"
   # Renewal takes the CA days: say so while there is time.
-  openssl x509 -in "$cert" -noout -checkend $((30 * 24 * 3600)) >/dev/null ||
-    log "the code-signing certificate expires $(openssl x509 -in "$cert" -noout -enddate | cut -d = -f 2): renew it"
+  if ! openssl x509 -in "$cert" -noout -checkend $((30 * 24 * 3600)) >/dev/null; then
+    log "the code-signing certificate expires" \
+      "$(openssl x509 -in "$cert" -noout -enddate | cut -d = -f 2): renew it"
+  fi
 }
 
 # codesign_file FILE: FILE signed in place (SHA-256), time-stamped when a server is named.

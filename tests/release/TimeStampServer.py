@@ -37,9 +37,9 @@ class TimeStamper(http.server.BaseHTTPRequestHandler):
             reply_file = os.path.join(folder, "reply.tsr")
             with open(query_file, "wb") as out:
                 out.write(query)
-            done = subprocess.run(["openssl", "ts", "-reply", "-config", config, "-queryfile", query_file,
-                                   "-signer", cert, "-inkey", key, "-out", reply_file],
-                                  capture_output=True)
+            done = subprocess.run(["openssl", "ts", "-reply", "-config", config,
+                                   "-queryfile", query_file, "-signer", cert, "-inkey", key,
+                                   "-out", reply_file], capture_output=True)
             if done.returncode != 0:
                 sys.stderr.write(done.stderr.decode())
                 self.send_error(500)

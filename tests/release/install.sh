@@ -3,8 +3,8 @@
 # the program, a second install over the running program (closed first, its settings stored),
 # and the uninstaller, which removes what was installed and leaves the user's settings and
 # language files. The programs are signed and time-stamped with certificates made for this run,
-# and a release is not made while a key is missing or wrong. Run by CTest after scripts/test has built, made
-# the Wine prefix and started its display and server.
+# and a release is not made while a key is missing or wrong. Run by CTest after scripts/test has
+# built, made the Wine prefix and started its display and server.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 source "$BRINDLOW_ROOT/scripts/lib/wine.sh"
@@ -35,7 +35,7 @@ cert="BRINDLOW_CODESIGN_CERT=$BRINDLOW_CODESIGN_CERT"
 key="BRINDLOW_CODESIGN_KEY=$BRINDLOW_CODESIGN_KEY"
 pass="BRINDLOW_CODESIGN_PASSWORD=$BRINDLOW_CODESIGN_PASSWORD"
 refuses "no release key" "BRINDLOW_SIGNING_KEY names no" "" "$cert" "$key" "$pass"
-refuses "no code-signing certificate" "BRINDLOW_CODESIGN_CERT and BRINDLOW_CODESIGN_KEY name no" "" \
+refuses "no code-signing certificate" "name no code-signing" "" \
   "BRINDLOW_SIGNING_KEY=$keys/other-key.pem"
 refuses "a certificate without its key" "name no code-signing" --unsigned "$cert"
 refuses "another key than the certificate's" "not the private half of the certificate" \
@@ -46,7 +46,8 @@ refuses "a wrong pass phrase" "cannot read the code-signing key" --unsigned "$ce
 
 # Without a release key: the built program trusts the maker's, which no test holds.
 "$BRINDLOW_ROOT/scripts/package" --out "$release" --unsigned >/dev/null
-signed_by_us "$release/Brindlow-setup.exe" || fail "the setup program is not signed and time-stamped"
+signed_by_us "$release/Brindlow-setup.exe" ||
+  fail "the setup program is not signed and time-stamped"
 version="$(cat "$release/version.txt")"
 title="Brindlow $version (64-bit)"
 
@@ -59,8 +60,10 @@ step "a silent install with the start task starts the installed program"
 wine "$release/Brindlow-setup.exe" /SILENT /SUPPRESSMSGBOXES /LANG= '/MERGETASKS="runcmd1"'
 cmp <(unzip -p "$release/Brindlow.zip" Brindlow.exe) "$program_dir/Brindlow.exe" ||
   fail "the program was not installed"
-signed_by_us "$program_dir/Brindlow.exe" || fail "the installed program is not signed and time-stamped"
-signed_by_us "$program_dir/Uninstall.exe" || fail "the installed uninstaller is not signed and time-stamped"
+signed_by_us "$program_dir/Brindlow.exe" ||
+  fail "the installed program is not signed and time-stamped"
+signed_by_us "$program_dir/Uninstall.exe" ||
+  fail "the installed uninstaller is not signed and time-stamped"
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = "$version" ] ||
   fail "the uninstall entry does not name $version"
