@@ -10,6 +10,8 @@
 ;          -DCOPYRIGHT=text Brindlow.nsi
 ; STAGE holds Brindlow.exe, the Language folder and uninstall-language.nsh (a Delete line for
 ; each language file installed, so that the uninstaller removes those and no others).
+; -DSIGN_TOOL=command: a command that signs the file it is given in place; the uninstaller is
+; signed with it before it is packed, and the setup program once it is written.
 
 ; A 64-bit setup for the 64-bit program (and for systems that run no 32-bit code).
 Target amd64-unicode
@@ -26,6 +28,11 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Brindlow"
 ; The class of Brindlow's windows.
 !define WINDOW_CLASS "BrindlowForm"
+
+!ifdef SIGN_TOOL
+  !uninstfinalize '"${SIGN_TOOL}" "%1"' = 0
+  !finalize '"${SIGN_TOOL}" "%1"' = 0
+!endif
 
 Name "Brindlow"
 OutFile "${OUTFILE}"

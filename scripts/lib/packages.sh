@@ -7,9 +7,9 @@ BRINDLOW_PACKAGES=(
   # Wine's X11 driver loads these when present; without them windows draw poorly.
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
   xvfb xauth x11-utils imagemagick
-  # The release: the setup program, the portable archive, the signed manifest; Wine's
-  # cryptography and TLS use GnuTLS.
-  nsis zip openssl libgnutls30
+  # The release: the setup program, the portable archive, the signed manifest, the programs'
+  # Authenticode signatures; Wine's cryptography and TLS use GnuTLS.
+  nsis zip openssl osslsigncode libgnutls30
 )
 
 # Installs those of the given packages that are not installed yet (as root, or with sudo).

@@ -5,8 +5,8 @@
 # a compromised one could (another setup program, a truncated archive, a manifest signed with
 # another key or not at all, an older release signed properly): A offers nothing or refuses the
 # download, and nothing runs or changes. Both versions are built here, for an update server on
-# 127.0.0.1 and with a signing key made for this run. Run by CTest after scripts/test has built,
-# made the Wine prefix and started its display and server.
+# 127.0.0.1, with a signing key and a code-signing certificate made for this run. Run by CTest
+# after scripts/test has built, made the Wine prefix and started its display and server.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 source "$BRINDLOW_ROOT/scripts/lib/wine.sh"
@@ -23,6 +23,7 @@ openssl ecparam -name prime256v1 -genkey -noout -out "$work/key.pem" 2>/dev/null
 openssl ec -in "$work/key.pem" -pubout -outform DER -out "$work/key.der" 2>/dev/null
 openssl ecparam -name prime256v1 -genkey -noout -out "$work/stranger.pem" 2>/dev/null
 export BRINDLOW_SIGNING_KEY="$work/key.pem"
+use_codesign_certificate "$work"
 
 # release VERSION FOLDER: the release of VERSION for this test's server, in FOLDER.
 release() {
