@@ -51,6 +51,11 @@ void Control::SetHint(std::wstring hint) {
   Notify(Aspect::Text);
 }
 
+void Control::SetAccessibleName(std::wstring name) {
+  accessibleName_ = std::move(name);
+  Notify(Aspect::Text);
+}
+
 Font Control::EffectiveFont() const {
   for (const Control* c = this; c != nullptr; c = c->parent_) {
     if (!c->font_.face.empty()) return c->font_;
@@ -65,12 +70,17 @@ void Control::SetFont(Font font) {
 
 std::optional<std::wstring> Control::GetText(std::wstring_view property) const {
   if (property == L"Hint") return hint_;
+  if (property == L"AccessibleName") return accessibleName_;
   return Component::GetText(property);
 }
 
 bool Control::SetText(std::wstring_view property, const std::wstring& value) {
   if (property == L"Hint") {
     SetHint(value);
+    return true;
+  }
+  if (property == L"AccessibleName") {
+    SetAccessibleName(value);
     return true;
   }
   return Component::SetText(property, value);

@@ -92,6 +92,10 @@ class Control : public Component {
 
   [[nodiscard]] const std::wstring& Hint() const { return hint_; }
   void SetHint(std::wstring hint);
+  // What a screen reader calls a control whose caption does not say what it does (a picture,
+  // a symbol, a field); empty leaves the naming to the caption.
+  [[nodiscard]] const std::wstring& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::wstring name);
   [[nodiscard]] Cursor GetCursor() const { return cursor_; }
   void SetCursor(Cursor cursor) { cursor_ = cursor; }
   [[nodiscard]] const Font& GetFont() const { return font_; }
@@ -124,6 +128,7 @@ class Control : public Component {
   bool enabled_ = true;
   bool visible_ = true;
   std::wstring hint_;
+  std::wstring accessibleName_;
   Cursor cursor_ = Cursor::Default;
   Font font_;
   Peer* peer_ = nullptr;
