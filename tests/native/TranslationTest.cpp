@@ -114,10 +114,9 @@ TEST_F(Translation, LogsEveryWordTextInWindowOrderAndNoNumbersSeparatorsOrData) 
 }
 
 TEST_F(Translation, TranslatesPropertiesColumnsAndTabsByTheirKeys) {
-  Translate(main,
-            {L"Form1.Button1.Hint=Tip", L"Form1.List1.Columns[1].Caption=Size",
-             L"Form1.Tabs1.Tabs [1]=Second", L"Form1.ComboBox1.Text=Data", L"Form1.Caption=Main",
-             L"Form1.ComboBox1.AccessibleName=Folder"});
+  Translate(main, {L"Form1.Button1.Hint=Tip", L"Form1.List1.Columns[1].Caption=Size",
+                   L"Form1.Tabs1.Tabs [1]=Second", L"Form1.ComboBox1.Text=Data",
+                   L"Form1.Caption=Main", L"Form1.ComboBox1.AccessibleName=Folder"});
   EXPECT_EQ(main.Button1->Caption(), L"Кнопка");
   EXPECT_EQ(main.Button1->Hint(), L"Tip");
   EXPECT_EQ(main.List1->Columns()[0].caption, L"Имя");
