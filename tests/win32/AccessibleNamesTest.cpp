@@ -219,11 +219,11 @@ TEST_F(AccessibleNamesOfDialogs, UpdateWindowTabsThroughItsOptionsAndButtons) {
     Pump();
     update->ButtonDownload->SetEnabled(true);
   });
-  EXPECT_EQ(walk.heard, (std::vector<Heard>{{L"ButtonClose", L"Закрыть"},
-                                            {L"ButtonDownload", L"Скачать"},
-                                            {L"CheckBoxForceUpdate", L"Принудительное"},
+  EXPECT_EQ(walk.heard, (std::vector<Heard>{{L"CheckBoxForceUpdate", L"Принудительное"},
                                             {L"CheckBoxQuickUpdate", L"Быстрое"},
-                                            {L"CheckBoxAutoCheck", L"Проверять при запуске"}}));
+                                            {L"CheckBoxAutoCheck", L"Проверять при запуске"},
+                                            {L"ButtonClose", L"Закрыть"},
+                                            {L"ButtonDownload", L"Скачать"}}));
 }
 
 }  // namespace

@@ -6,14 +6,24 @@ namespace ui {
 
 Control::Control(Component* owner, std::wstring name, Control* parent)
     : Component(owner, std::move(name)), parent_(parent) {
-  if (parent_ != nullptr) parent_->children_.push_back(this);
+  if (parent_ == nullptr) return;
+  parent_->children_.push_back(this);
+  parent_->tabOrder_.push_back(this);
 }
 
 void Control::MoveBefore(Control& sibling) {
   if (parent_ == nullptr || sibling.parent_ != parent_ || &sibling == this) return;
-  auto& order = parent_->children_;
+  for (std::vector<Control*>* order : {&parent_->children_, &parent_->tabOrder_}) {
+    order->erase(std::find(order->begin(), order->end(), this));
+    order->insert(std::find(order->begin(), order->end(), &sibling), this);
+  }
+}
+
+void Control::SetTabOrder(std::size_t position) {
+  if (parent_ == nullptr) return;
+  auto& order = parent_->tabOrder_;
   order.erase(std::find(order.begin(), order.end(), this));
-  order.insert(std::find(order.begin(), order.end(), &sibling), this);
+  order.insert(order.begin() + static_cast<std::ptrdiff_t>(std::min(position, order.size())), this);
 }
 
 void Control::SetBounds(Rect bounds) {
