@@ -18,8 +18,9 @@ list(FILTER WIN32_SOURCES EXCLUDE REGEX ".*/(WinMain|TextCase|CodePage)\\.cpp$")
 add_library(brindlow_win32 STATIC ${WIN32_SOURCES})
 # HTTP for the update check and the signature check are loaded when first called, after the
 # window is shown: loaded with the program, they and what they load made its start 15 ms
-# slower under Wine. cmake/delay-loaded lists the functions the program calls from them.
-set(DELAY_LOADED winhttp bcrypt)
+# slower under Wine. Accessibility is loaded when a screen reader first asks for it.
+# cmake/delay-loaded lists the functions the program calls from them.
+set(DELAY_LOADED winhttp bcrypt oleacc oleaut32)
 if(MINGW)
   foreach(library ${DELAY_LOADED})
     set(definition ${CMAKE_CURRENT_LIST_DIR}/delay-loaded/${library}.def)
@@ -72,9 +73,10 @@ endif()
 include(${CMAKE_CURRENT_LIST_DIR}/Testing.cmake)
 file(GLOB_RECURSE WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brindlow_win32_tests ${WIN32_TESTS} ${CMAKE_BINARY_DIR}/Brindlow.rc)
-# The tests make throwaway signing keys, with cryptography the program itself never calls.
+# The tests make throwaway signing keys, with cryptography the program itself never calls, and
+# ask the windows for their accessible objects as a screen reader does.
 target_link_libraries(brindlow_win32_tests PRIVATE brindlow_win32 brindlow_fake gtest_main ws2_32
-  bcrypt)
+  bcrypt oleacc oleaut32)
 target_compile_definitions(brindlow_win32_tests PRIVATE
   BRINDLOW_VERSION_TEXT=L"${BRINDLOW_VERSION_TEXT}")
 if(MSVC)

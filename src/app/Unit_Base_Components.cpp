@@ -26,6 +26,7 @@ void TForm1::CreateComponents() {
   SpeedButton_GeneralMenu->SetAlign(Align::Right);
   SpeedButton_GeneralMenu->SetBounds({0, 0, 22, 22});
   SpeedButton_GeneralMenu->SetCaption(L"≡");
+  SpeedButton_GeneralMenu->SetAccessibleName(L"Меню");
   SpeedButton_GeneralMenu->SetFont({L"Tahoma", -21, false});
   hand(*SpeedButton_GeneralMenu);
 
@@ -36,6 +37,7 @@ void TForm1::CreateComponents() {
 
   ComboBoxDrive = &Create<ui::ComboBox>(L"ComboBoxDrive", GroupBox2, ui::ComboStyle::DropDownList);
   ComboBoxDrive->SetBounds({4, 16, 172, 21});
+  ComboBoxDrive->SetAccessibleName(L"Диск");
   hand(*ComboBoxDrive);
 
   ImageList2 = &Create<ui::ImageList>(L"ImageList2", 16, ui::ImageSource::Toolbar);
@@ -49,6 +51,7 @@ void TForm1::CreateComponents() {
   cbPath = &Create<ui::ComboBox>(L"cbPath", GroupBox2, ui::ComboStyle::DropDown);
   cbPath->SetBounds({214, 16, 439, 21});
   cbPath->SetAnchors(ui::AnchorLeft | ui::AnchorTop | ui::AnchorRight);
+  cbPath->SetAccessibleName(L"Путь");
   hand(*cbPath);
 
   ButtonRefresh = &Create<ui::Button>(L"ButtonRefresh", GroupBox2);
@@ -99,9 +102,11 @@ void TForm1::CreateComponents() {
   DatePicker1 =
       &Create<ui::DateTimePicker>(L"DatePicker1", GroupBox3, ui::PickerKind::Date, L"dd/mm/yyyy");
   DatePicker1->SetBounds({10, 21, 150, 29});
+  DatePicker1->SetAccessibleName(L"Дата");
   TimePicker1 =
       &Create<ui::DateTimePicker>(L"TimePicker1", GroupBox3, ui::PickerKind::Time, L"hh:nn");
   TimePicker1->SetBounds({10, 59, 150, 29});
+  TimePicker1->SetAccessibleName(L"Время");
   for (ui::DateTimePicker* picker : {DatePicker1, TimePicker1}) {
     picker->SetFont(pickerFont);
     picker->SetContextMenu(PopupMenuDateTime);
@@ -121,6 +126,7 @@ void TForm1::CreateComponents() {
 
   ListViewAttributes = &Create<ui::ListView>(L"ListViewAttributes", TabControl1);
   ListViewAttributes->SetAlign(Align::Client);
+  ListViewAttributes->SetAccessibleName(L"Файлы и папки");
   ListViewAttributes->AddColumn({L"Файл", 185, 185, 0, false});
   ListViewAttributes->AddColumn({L"Тип", 120, 120, 120, false});
   ListViewAttributes->AddColumn({L"Дата изменения", 120, 120, 120, false});

@@ -16,8 +16,9 @@ namespace {
 constexpr wchar_t kMainWindow[] = L"Form1";
 constexpr wchar_t kUpdateWindow[] = L"Form10";
 
-constexpr std::array<std::wstring_view, 5> kProperties = {L"Caption", L"Hint", L"Title", L"Text",
-                                                          L"TextHint"};
+constexpr wchar_t kAccessibleName[] = L"AccessibleName";
+constexpr std::array<std::wstring_view, 6> kProperties = {L"Caption", L"Hint",     L"Title",
+                                                          L"Text",    L"TextHint", kAccessibleName};
 
 // Labels that show data (the copyright line, version numbers), never words.
 struct DataLabel {
@@ -100,7 +101,12 @@ void RunTranslation(TTranslation& t, ui::Form& form) {
   // A copy: nothing a text change sets off may disturb the walk.
   const std::vector<ui::Component*> components = form.Components();
   for (ui::Component* component : components) {
-    if (!ShowsData(form, *component)) TranslateComponent(t, *component);
+    if (!ShowsData(form, *component)) {
+      TranslateComponent(t, *component);
+    } else {
+      // What a control showing data is called is a word all the same.
+      TranslateProperty(t, kAccessibleName, *component);
+    }
   }
   t.Entries.clear();
   if (t.logging && !t.Log.empty() && sources.files.FileExists(sources.logFile)) {

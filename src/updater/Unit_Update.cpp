@@ -82,6 +82,8 @@ void TForm10::CreateComponents() {
          true);
   // The tab order: the force option comes first.
   CheckBoxForceUpdate->MoveBefore(*CheckBoxQuickUpdate);
+  // Tab reads the window from the top: the options before the buttons below them.
+  GroupBoxOption->SetTabOrder(0);
 
   GroupBox1 = &Create<ui::GroupBox>(L"GroupBox1", this);
   GroupBox1->SetAlign(Align::Client);

@@ -161,8 +161,11 @@ TEST_F(LanguageChoice, AChoiceThatCannotBeStoredChangesNothing) {
 // The keys the main window asks for at start-up, in the order of its design, with its texts.
 const std::vector<std::wstring> kMainWindowKeys = {
     L"Form1.SpeedButton_GeneralMenu.Caption=≡",
+    L"Form1.SpeedButton_GeneralMenu.AccessibleName=Меню",
     L"Form1.GroupBox2.Caption=Путь",
+    L"Form1.ComboBoxDrive.AccessibleName=Диск",
     L"Form1.ButtonUP.Hint=Вверх",
+    L"Form1.cbPath.AccessibleName=Путь",
     L"Form1.ButtonRefresh.Hint=Обновить",
     L"Form1.GroupBox1.Caption=Атрибуты",
     L"Form1.CheckBox_Archive.Caption=Архивный",
@@ -172,7 +175,10 @@ const std::vector<std::wstring> kMainWindowKeys = {
     L"Form1.Button_Apply.Caption=Изменить",
     L"Form1.GroupBox3.Caption=Дата и Время",
     L"Form1.CurrentDateTime.Caption=Текущие",
+    L"Form1.DatePicker1.AccessibleName=Дата",
+    L"Form1.TimePicker1.AccessibleName=Время",
     L"Form1.Button_DateTime.Caption=Изменить",
+    L"Form1.ListViewAttributes.AccessibleName=Файлы и папки",
     L"Form1.ListViewAttributes.Columns[0].Caption=Файл",
     L"Form1.ListViewAttributes.Columns[1].Caption=Тип",
     L"Form1.ListViewAttributes.Columns[2].Caption=Дата изменения",
@@ -209,7 +215,8 @@ TEST_F(LanguageMenu, AnEmptyTranslationLogsEveryTextOfTheMainWindowInOrder) {
 std::vector<std::pair<std::wstring, std::wstring>> TextsOf(const ui::Form& window) {
   std::vector<std::pair<std::wstring, std::wstring>> texts{{window.Name(), window.Caption()}};
   for (const ui::Component* component : window.Components()) {
-    for (const wchar_t* property : {L"Caption", L"Hint", L"Title", L"Text", L"TextHint"}) {
+    for (const wchar_t* property :
+         {L"Caption", L"Hint", L"Title", L"Text", L"TextHint", L"AccessibleName"}) {
       if (auto text = component->GetText(property)) texts.emplace_back(component->Name(), *text);
     }
     if (const auto* list = dynamic_cast<const ui::ListView*>(component)) {

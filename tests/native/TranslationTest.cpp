@@ -24,9 +24,12 @@ class SampleWindow : public ui::Form {
     Button1 = &Create<ui::Button>(L"Button1", this);
     Button1->SetCaption(L"Кнопка");
     Button1->SetHint(L"Подсказка");
-    Create<ui::ComboBox>(L"ComboBox1", this, ui::ComboStyle::DropDown).SetTextValue(L"Путь");
+    ComboBox1 = &Create<ui::ComboBox>(L"ComboBox1", this, ui::ComboStyle::DropDown);
+    ComboBox1->SetTextValue(L"Путь");
+    ComboBox1->SetAccessibleName(L"Папка");
     Create<ui::StatusBar>(L"StatusBar1", this).AddPanel(100);
     List1 = &Create<ui::ListView>(L"List1", this);
+    List1->SetAccessibleName(L"Файлы");
     List1->AddColumn({L"Имя"});
     List1->AddColumn({L"Размер"});
     Tabs1 = &Create<ui::TabControl>(L"Tabs1", this);
@@ -39,6 +42,7 @@ class SampleWindow : public ui::Form {
   }
 
   ui::Button* Button1;
+  ui::ComboBox* ComboBox1;
   ui::ListView* List1;
   ui::TabControl* Tabs1;
   ui::MenuItem* LangError;
@@ -102,6 +106,7 @@ TEST_F(Translation, LogsEveryWordTextInWindowOrderAndNoNumbersSeparatorsOrData) 
   EXPECT_EQ(folder.LogLines(),
             (std::vector<std::wstring>{
                 L"Form1.Button1.Caption=Кнопка", L"Form1.Button1.Hint=Подсказка",
+                L"Form1.ComboBox1.AccessibleName=Папка", L"Form1.List1.AccessibleName=Файлы",
                 L"Form1.List1.Columns[0].Caption=Имя", L"Form1.List1.Columns[1].Caption=Размер",
                 L"Form1.Tabs1.Tabs [0]=A", L"Form1.Tabs1.Tabs [1]=B",
                 L"Form1.LangError.Caption=Ошибка"}));
@@ -109,15 +114,16 @@ TEST_F(Translation, LogsEveryWordTextInWindowOrderAndNoNumbersSeparatorsOrData) 
 }
 
 TEST_F(Translation, TranslatesPropertiesColumnsAndTabsByTheirKeys) {
-  Translate(main,
-            {L"Form1.Button1.Hint=Tip", L"Form1.List1.Columns[1].Caption=Size",
-             L"Form1.Tabs1.Tabs [1]=Second", L"Form1.ComboBox1.Text=Data", L"Form1.Caption=Main"});
+  Translate(main, {L"Form1.Button1.Hint=Tip", L"Form1.List1.Columns[1].Caption=Size",
+                   L"Form1.Tabs1.Tabs [1]=Second", L"Form1.ComboBox1.Text=Data",
+                   L"Form1.Caption=Main", L"Form1.ComboBox1.AccessibleName=Folder"});
   EXPECT_EQ(main.Button1->Caption(), L"Кнопка");
   EXPECT_EQ(main.Button1->Hint(), L"Tip");
   EXPECT_EQ(main.List1->Columns()[0].caption, L"Имя");
   EXPECT_EQ(main.List1->Columns()[1].caption, L"Size");
   EXPECT_EQ(main.Tabs1->tabs, (std::vector<std::wstring>{L"A", L"Second"}));
-  EXPECT_EQ(main.Find<ui::ComboBox>(L"ComboBox1")->Text(), L"Путь");
+  EXPECT_EQ(main.ComboBox1->Text(), L"Путь") << "a combo box's text is data";
+  EXPECT_EQ(main.ComboBox1->AccessibleName(), L"Folder") << "what it is called is a word";
   EXPECT_EQ(main.Caption(), L"Образец");
 }
 

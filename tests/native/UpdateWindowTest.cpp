@@ -3,11 +3,13 @@
 // its question, and the one stored option.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/fake/FakeServices.h"
+#include "platform/ui/Layout.h"
 #include "updater/Unit_Update.h"
 
 namespace {
@@ -122,6 +124,32 @@ TEST_F(UpdateWindow, OwnsItsComponentsInOrderWithTheirTexts) {
   EXPECT_EQ(w.LabelServerVersion->Caption(), L"LabelServerVersion");
   EXPECT_TRUE(w.ProgressBarUpdate->Visible()) << "until the first download ends";
   for (const ui::MenuItem* item : w.PopupMenuLanguage->Items()) EXPECT_FALSE(item->visible);
+}
+
+std::vector<std::wstring> NamesOf(const std::vector<ui::Control*>& controls) {
+  std::vector<std::wstring> names;
+  for (const ui::Control* c : controls) names.push_back(c->Name());
+  return names;
+}
+
+// The bars dock from the bottom up, buttons lowest; Tab reads the window from the top.
+TEST_F(UpdateWindow, DocksItsBarsBottomUpAndTabsFromTheOptionsDown) {
+  TForm10& w = Make();
+  std::map<std::wstring, int> tops;
+  for (const ui::Placement& p : ui::LayoutForm(w, {434, 191}, 96)) {
+    tops[p.control->Name()] = p.rect.top;
+  }
+  EXPECT_EQ(tops.at(L"TabControlButtons"), 154);
+  EXPECT_EQ(tops.at(L"GroupBoxOption"), 114);
+  EXPECT_EQ(tops.at(L"ProgressBarUpdate"), 93);
+  EXPECT_EQ(NamesOf(w.TabOrder()),
+            (std::vector<std::wstring>{L"GroupBoxOption", L"TabControlButtons",
+                                       L"ProgressBarUpdate", L"GroupBox1"}));
+  EXPECT_EQ(NamesOf(w.GroupBoxOption->TabOrder()),
+            (std::vector<std::wstring>{L"CheckBoxForceUpdate", L"CheckBoxQuickUpdate",
+                                       L"CheckBoxAutoCheck"}));
+  EXPECT_EQ(NamesOf(w.TabControlButtons->TabOrder()),
+            (std::vector<std::wstring>{L"ButtonClose", L"ButtonDownload"}));
 }
 
 struct CheckCase {

@@ -15,18 +15,20 @@ struct Designed {
   const wchar_t* parent;
   ui::Rect place;
   unsigned follow;
-  const wchar_t* text;  // null: not checked
+  // The window's text, null where it is not checked. A button that shows a picture or a
+  // symbol does not draw its text: the text is what a screen reader calls it.
+  const wchar_t* text;
 };
 
 // Docked controls carry the places that docking gives them.
 inline constexpr Designed kMainWindow[] = {
     {L"TabControl12", L"Form1", {0, 0, 684, 32}, kWider, nullptr},
-    {L"SpeedButton_GeneralMenu", L"TabControl12", {658, 4, 22, 24}, kRight, L"≡"},
+    {L"SpeedButton_GeneralMenu", L"TabControl12", {658, 4, 22, 24}, kRight, L"Меню"},
     {L"GroupBox2", L"Form1", {0, 32, 684, 45}, kWider, L"Путь"},
     {L"ComboBoxDrive", L"GroupBox2", {4, 16, 172, 21}, kFixed, nullptr},
-    {L"ButtonUP", L"GroupBox2", {184, 15, 24, 24}, kFixed, L""},
+    {L"ButtonUP", L"GroupBox2", {184, 15, 24, 24}, kFixed, L"Вверх"},
     {L"cbPath", L"GroupBox2", {214, 16, 439, 21}, kWider, L"C:\\"},
-    {L"ButtonRefresh", L"GroupBox2", {656, 15, 24, 24}, kRight, L""},
+    {L"ButtonRefresh", L"GroupBox2", {656, 15, 24, 24}, kRight, L"Обновить"},
     {L"TabControl2", L"Form1", {0, 77, 180, 434}, kTaller, nullptr},
     {L"GroupBox1", L"TabControl2", {4, 4, 172, 125}, kFixed, L"Атрибуты"},
     {L"CheckBox_Archive", L"GroupBox1", {10, 15, 150, 17}, kFixed, L"Архивный"},

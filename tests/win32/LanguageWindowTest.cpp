@@ -6,9 +6,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,17 +15,8 @@
 namespace {
 
 using platform::win32::WindowOf;
+using window_test::ShippedLanguage;
 using window_test::TextOf;
-
-// The language files built beside the test program, as they ship beside Brindlow.exe.
-std::string ShippedLanguage(const std::wstring& name) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  path = path.substr(0, path.find_last_of(L'\\') + 1) + L"Language\\" + name;
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::wstring> MenuTexts(HMENU menu) {
   std::vector<std::wstring> texts;

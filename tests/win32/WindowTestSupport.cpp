@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <vector>
@@ -30,6 +31,15 @@ GuiScope::GuiScope() : com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTH
 
 GuiScope::~GuiScope() {
   if (com_) CoUninitialize();
+}
+
+std::string ShippedLanguage(const std::wstring& name) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path = self;
+  path = path.substr(0, path.find_last_of(L'\\') + 1) + L"Language\\" + name;
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void LetWindowsRun() {

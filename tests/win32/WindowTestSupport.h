@@ -23,6 +23,9 @@ class GuiScope {
   bool com_;
 };
 
+// A language file built beside the test program, as it ships beside Brindlow.exe.
+std::string ShippedLanguage(const std::wstring& name);
+
 // Lets the windows handle what is pending, the X server's paint requests included.
 void LetWindowsRun();
 

@@ -51,7 +51,8 @@ class Component {
     return dynamic_cast<T*>(FindComponent(name));
   }
 
-  // String properties by name: "Caption", "Hint", "Title", "Text", "TextHint".
+  // String properties by name: "Caption", "Hint", "Title", "Text", "TextHint",
+  // "AccessibleName".
   // nullopt / false mean "this kind has no such property".
   [[nodiscard]] virtual std::optional<std::wstring> GetText(std::wstring_view property) const;
   virtual bool SetText(std::wstring_view property, const std::wstring& value);

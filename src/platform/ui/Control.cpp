@@ -6,14 +6,24 @@ namespace ui {
 
 Control::Control(Component* owner, std::wstring name, Control* parent)
     : Component(owner, std::move(name)), parent_(parent) {
-  if (parent_ != nullptr) parent_->children_.push_back(this);
+  if (parent_ == nullptr) return;
+  parent_->children_.push_back(this);
+  parent_->tabOrder_.push_back(this);
 }
 
 void Control::MoveBefore(Control& sibling) {
   if (parent_ == nullptr || sibling.parent_ != parent_ || &sibling == this) return;
-  auto& order = parent_->children_;
+  for (std::vector<Control*>* order : {&parent_->children_, &parent_->tabOrder_}) {
+    order->erase(std::find(order->begin(), order->end(), this));
+    order->insert(std::find(order->begin(), order->end(), &sibling), this);
+  }
+}
+
+void Control::SetTabOrder(std::size_t position) {
+  if (parent_ == nullptr) return;
+  auto& order = parent_->tabOrder_;
   order.erase(std::find(order.begin(), order.end(), this));
-  order.insert(std::find(order.begin(), order.end(), &sibling), this);
+  order.insert(order.begin() + static_cast<std::ptrdiff_t>(std::min(position, order.size())), this);
 }
 
 void Control::SetBounds(Rect bounds) {
@@ -51,6 +61,11 @@ void Control::SetHint(std::wstring hint) {
   Notify(Aspect::Text);
 }
 
+void Control::SetAccessibleName(std::wstring name) {
+  accessibleName_ = std::move(name);
+  Notify(Aspect::Text);
+}
+
 Font Control::EffectiveFont() const {
   for (const Control* c = this; c != nullptr; c = c->parent_) {
     if (!c->font_.face.empty()) return c->font_;
@@ -65,12 +80,17 @@ void Control::SetFont(Font font) {
 
 std::optional<std::wstring> Control::GetText(std::wstring_view property) const {
   if (property == L"Hint") return hint_;
+  if (property == L"AccessibleName") return accessibleName_;
   return Component::GetText(property);
 }
 
 bool Control::SetText(std::wstring_view property, const std::wstring& value) {
   if (property == L"Hint") {
     SetHint(value);
+    return true;
+  }
+  if (property == L"AccessibleName") {
+    SetAccessibleName(value);
     return true;
   }
   return Component::SetText(property, value);

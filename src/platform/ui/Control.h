@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,13 +72,19 @@ class Control : public Component {
   Control(Component* owner, std::wstring name, Control* parent);
 
   [[nodiscard]] Control* Parent() const { return parent_; }
+  // In the order they were made, which is the order they dock in.
   [[nodiscard]] const std::vector<Control*>& Children() const { return children_; }
+  // The children in the order Tab goes through them: the order they were made in, unless one
+  // was put elsewhere in it.
+  [[nodiscard]] const std::vector<Control*>& TabOrder() const { return tabOrder_; }
 
   [[nodiscard]] const Rect& Bounds() const { return bounds_; }
   void SetBounds(Rect bounds);
   // Moves this control before `sibling` (of the same parent) among the parent's children:
   // nearer the edge when both dock to it, and earlier in the tab order.
   void MoveBefore(Control& sibling);
+  // Puts this control at `position` in its parent's tab order, leaving where it docks.
+  void SetTabOrder(std::size_t position);
   [[nodiscard]] Align GetAlign() const { return align_; }
   void SetAlign(Align align) { align_ = align; }
   [[nodiscard]] Anchors GetAnchors() const { return anchors_; }
@@ -92,6 +99,10 @@ class Control : public Component {
 
   [[nodiscard]] const std::wstring& Hint() const { return hint_; }
   void SetHint(std::wstring hint);
+  // What a screen reader calls a control whose caption does not say what it does (a picture,
+  // a symbol, a field); empty leaves the naming to the caption.
+  [[nodiscard]] const std::wstring& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::wstring name);
   [[nodiscard]] Cursor GetCursor() const { return cursor_; }
   void SetCursor(Cursor cursor) { cursor_ = cursor; }
   [[nodiscard]] const Font& GetFont() const { return font_; }
@@ -118,12 +129,14 @@ class Control : public Component {
 
   Control* parent_;
   std::vector<Control*> children_;
+  std::vector<Control*> tabOrder_;
   Rect bounds_;
   Align align_ = Align::None;
   Anchors anchors_ = AnchorLeft | AnchorTop;
   bool enabled_ = true;
   bool visible_ = true;
   std::wstring hint_;
+  std::wstring accessibleName_;
   Cursor cursor_ = Cursor::Default;
   Font font_;
   Peer* peer_ = nullptr;

@@ -35,12 +35,12 @@ class ButtonPeer : public SurfacePeer {
   [[nodiscard]] Native Describe() const override {
     const DWORD kind = button_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     return {WC_BUTTONW, static_cast<DWORD>(kind | WS_TABSTOP | (HasPicture() ? BS_ICON : 0)), 0,
-            button_.Caption()};
+            Text()};
   }
 
   void Mirror(ui::Aspect aspect) override {
     if (aspect == ui::Aspect::Text) {
-      ShowText(button_.Caption());
+      ShowText(Text());
     } else if (aspect == ui::Aspect::Images && HasPicture()) {
       UniqueIcon previous = std::move(picture_);
       picture_ = MakePicture();
@@ -49,6 +49,13 @@ class ButtonPeer : public SurfacePeer {
   }
 
  private:
+  // A button showing a picture never draws its text: the text is what a screen reader calls
+  // it, the name given, else the hint that says what it does.
+  [[nodiscard]] std::wstring Text() const {
+    if (!HasPicture()) return button_.Caption();
+    return button_.AccessibleName().empty() ? button_.Hint() : button_.AccessibleName();
+  }
+
   [[nodiscard]] bool HasPicture() const {
     return button_.Images() != nullptr && button_.ImageIndex() >= 0;
   }

@@ -6,6 +6,7 @@
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Layout.h"
+#include "platform/win32/ui/AccessibleNames.h"
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Peers.h"
 #include "platform/win32/ui/StyledDrawing.h"
@@ -237,6 +238,12 @@ class ComboBoxPeer : public WindowPeer {
           return CallWindowProcW(editDefault, window, message, wParam, lParam) | DLGC_WANTMESSAGE;
         }
         if (auto keyed = self->Keys(message, wParam)) return *keyed;
+        // The field has the focus, so a screen reader names it: by the combo box's name.
+        if (message == WM_GETOBJECT) {
+          if (auto named = AnswerWithName(window, wParam, lParam, self->combo_.AccessibleName())) {
+            return *named;
+          }
+        }
         if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) self->Hover(window, message);
       }
     } catch (...) {

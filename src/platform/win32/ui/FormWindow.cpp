@@ -159,7 +159,8 @@ void FormWindow::Create(HWND owner) {
 
 void FormWindow::CreatePeers(ui::Control& parent, HWND parentWindow,
                              const std::vector<ui::Placement>& placements) {
-  for (ui::Control* child : parent.Children()) {
+  // Made in the tab order: the dialog manager's Tab follows the order windows were made in.
+  for (ui::Control* child : parent.TabOrder()) {
     const PeerMaker maker = MakerFor(child->GetKind());
     if (maker == nullptr) continue;
     std::unique_ptr<WindowPeer> peer = maker(*child, *this);

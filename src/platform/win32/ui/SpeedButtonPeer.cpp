@@ -39,12 +39,10 @@ class SpeedButtonPeer : public SurfacePeer {
   }
 
  protected:
-  [[nodiscard]] Native Describe() const override {
-    return {WC_BUTTONW, BS_OWNERDRAW, 0, button_.Caption()};
-  }
+  [[nodiscard]] Native Describe() const override { return {WC_BUTTONW, BS_OWNERDRAW, 0, Text()}; }
 
   void Mirror(ui::Aspect aspect) override {
-    if (aspect == ui::Aspect::Text) ShowText(button_.Caption());
+    if (aspect == ui::Aspect::Text) ShowText(Text());
   }
 
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -79,6 +77,12 @@ class SpeedButtonPeer : public SurfacePeer {
   }
 
  private:
+  // It draws its caption itself: its text is what a screen reader calls it ("≡" would be read
+  // as a symbol).
+  [[nodiscard]] std::wstring Text() const {
+    return button_.AccessibleName().empty() ? button_.Caption() : button_.AccessibleName();
+  }
+
   [[nodiscard]] bool Inside(LPARAM lParam) const {
     RECT client;
     GetClientRect(Hwnd(), &client);

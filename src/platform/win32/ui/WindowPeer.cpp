@@ -1,5 +1,6 @@
 #include "platform/win32/ui/WindowPeer.h"
 
+#include "platform/win32/ui/AccessibleNames.h"
 #include "platform/win32/ui/FormWindow.h"
 #include "platform/win32/ui/Routing.h"
 #include "platform/win32/ui/SystemDarkMode.h"
@@ -144,6 +145,9 @@ void WindowPeer::RefreshFont() {
 }
 
 std::optional<LRESULT> WindowPeer::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT) {
+    return AnswerWithName(hwnd_, wParam, lParam, control_.AccessibleName());
+  }
   // A window without frame or scroll bars has nothing outside its client area to paint, yet
   // the default still takes a device context for the whole window: a millisecond under Wine,
   // for each control as the form is shown.
