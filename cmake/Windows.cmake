@@ -80,8 +80,22 @@ target_compile_definitions(brindlow_win32_tests PRIVATE
 if(MSVC)
   target_link_options(brindlow_win32_tests PRIVATE /MANIFEST:NO)
 endif()
+# Each run names the DPI its windows must have (BRINDLOW_TEST_DPI): scripts/test sets 96 in the
+# prefix.
 gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
-  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin"
+  ENVIRONMENT_MODIFICATION "BRINDLOW_TEST_DPI=set:96")
+# The windows' layout, texts, fonts and styles once more at 144 DPI (150 %). They run beside the
+# others, in a prefix of their own set to 144: the test's WINEPREFIX with -144dpi added, which
+# scripts/test makes. (One value per property: the module splits lists.)
+set(LAYOUT_TESTS MainWindow.* */StyledWindows.*
+  AboutWindow.ShowsItsControlsWhereTheLayoutPutsThemWithEveryTextWhole
+  UpdateWindowOnWine.ShowsEveryTextWhole)
+list(JOIN LAYOUT_TESTS ":" layout_filter)
+gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32.144dpi. NO_PRETTY_VALUES
+  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER ${layout_filter}
+  PROPERTIES ENVIRONMENT "BRINDLOW_TEST_DPI=144"
+  ENVIRONMENT_MODIFICATION "WINEPREFIX=string_append:-144dpi")
 
 # The release under Wine (scripts/package makes it from this build): installed silently,
 # installed again over the running program, uninstalled. Alone: it closes Brindlow's windows.
