@@ -82,8 +82,24 @@ target_compile_definitions(brindlow_win32_tests PRIVATE
 if(MSVC)
   target_link_options(brindlow_win32_tests PRIVATE /MANIFEST:NO)
 endif()
+# The tests share one display, one mouse and one keyboard focus: they read their windows from
+# the screen, open popup menus that a watcher finds by their class, and hover; beside another,
+# one would see the other's window or close its menu. So they take turns (the logic's tests run
+# meanwhile). Each run names the DPI its windows must have (BRINDLOW_TEST_DPI): scripts/test sets
+# 96 in the prefix. (One value per property: the module splits lists.)
 gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32. NO_PRETTY_VALUES
-  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin")
+  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "TZ=Europe/Berlin"
+  ENVIRONMENT_MODIFICATION "BRINDLOW_TEST_DPI=set:96" RESOURCE_LOCK display)
+# The windows' layout, texts, fonts and styles once more at 144 DPI (150 %), in a prefix of their
+# own set to 144: the test's WINEPREFIX with -144dpi added, which scripts/test makes.
+set(LAYOUT_TESTS MainWindow.* */StyledWindows.*
+  AboutWindow.ShowsItsControlsWhereTheLayoutPutsThemWithEveryTextWhole
+  UpdateWindowOnWine.ShowsEveryTextWhole)
+list(JOIN LAYOUT_TESTS ":" layout_filter)
+gtest_discover_tests(brindlow_win32_tests TEST_PREFIX win32.144dpi. NO_PRETTY_VALUES
+  DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER ${layout_filter}
+  PROPERTIES ENVIRONMENT "BRINDLOW_TEST_DPI=144"
+  ENVIRONMENT_MODIFICATION "WINEPREFIX=string_append:-144dpi" RESOURCE_LOCK display)
 
 # The release under Wine (scripts/package makes it from this build): installed silently,
 # installed again over the running program, uninstalled. Alone: it closes Brindlow's windows.

@@ -39,6 +39,6 @@ set_dpi() {
 start_wineserver() {
   wine_env
   wineserver -p </dev/null >/dev/null 2>&1 || log "a Wine server runs in $WINEPREFIX already"
-  on_exit "wineserver -k"
+  on_exit "WINEPREFIX='$WINEPREFIX' wineserver -k"
   wine wineboot </dev/null >/dev/null 2>&1
 }

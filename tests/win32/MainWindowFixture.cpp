@@ -34,6 +34,7 @@ void ShownMainWindow::Open(Content content) {
   form->Show();
   frame = WindowOf(*form);
   ASSERT_NE(frame, nullptr) << "no window could be made";
+  window_test::ExpectTheRunsDpi(frame);
   list = Named(L"ListViewAttributes");
   path = Named(L"cbPath");
   Pump();

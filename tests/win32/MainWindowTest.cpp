@@ -186,7 +186,7 @@ TEST_F(MainWindow, PickersShowTheirPartOfTheValue) {
 TEST_F(MainWindow, SavesAScreenshot) {
   form->ListViewAttributes->SetFocus();
   window_test::LetWindowsRun();
-  const std::wstring name = L"main-window-" + std::to_wstring(Dpi()) + L".bmp";
+  const std::wstring name = L"main-window-" + std::to_wstring(Dpi()) + L"dpi.bmp";
   window_test::ExpectDrawn(window_test::SaveScreenshot(frame, name));
 }
 
@@ -256,6 +256,7 @@ TEST_F(MainWindow, TabMovesThroughTheControlsAndEnterReachesThePathBox) {
 }
 
 TEST_F(MainWindow, GeneralMenuHangsBelowItsButtonWithRightEdgesAligned) {
+  const int dpi = Dpi();
   RECT button;
   GetWindowRect(Named(L"SpeedButton_GeneralMenu"), &button);
   RECT menu = {};
@@ -266,7 +267,8 @@ TEST_F(MainWindow, GeneralMenuHangsBelowItsButtonWithRightEdgesAligned) {
         [&](HWND window, HMENU items) {
           Sleep(100);  // drawn
           GetWindowRect(window, &menu);
-          shot = window_test::SaveScreenshot(window, L"general-menu.bmp");
+          shot = window_test::SaveScreenshot(window,
+                                             L"general-menu-" + std::to_wstring(dpi) + L"dpi.bmp");
           for (int i = 0; i < GetMenuItemCount(items); ++i) {
             wchar_t text[64] = {};
             GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);

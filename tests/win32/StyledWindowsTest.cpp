@@ -46,7 +46,8 @@ class StyledWindows : public ShownMainWindow, public testing::WithParamInterface
 
   [[nodiscard]] std::wstring ShotName(const std::wstring& window) const {
     const std::string style = GetParam().what;
-    return window + L"-" + std::wstring(style.begin(), style.end()) + L".bmp";
+    return window + L"-" + std::wstring(style.begin(), style.end()) + L"-" +
+           std::to_wstring(Dpi()) + L"dpi.bmp";
   }
 
   // Shows `window` modally over the main window and looks at it while it is shown.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -79,7 +80,15 @@ std::string Show(const ui::Rect& rect) {
 }
 
 int DpiOf(HWND window) {
+  ExpectTheRunsDpi(window);
   return platform::win32::WindowDpi(window);
+}
+
+void ExpectTheRunsDpi(HWND window) {
+  wchar_t asked[8] = {};
+  if (GetEnvironmentVariableW(L"BRINDLOW_TEST_DPI", asked, 8) == 0) return;
+  EXPECT_EQ(platform::win32::WindowDpi(window), std::wcstol(asked, nullptr, 10))
+      << "the window's DPI is not the one this run is for";
 }
 
 namespace {

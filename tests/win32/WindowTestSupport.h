@@ -39,8 +39,12 @@ ui::Rect PlaceOf(HWND window);
 // "left,top widthxheight", for failure messages.
 std::string Show(const ui::Rect& rect);
 
-// The window's DPI, as the program sees it.
+// The window's DPI, as the program sees it, checked with ExpectTheRunsDpi.
 int DpiOf(HWND window);
+// The test command runs the layout tests at more than one DPI, each run naming its own in the
+// environment variable BRINDLOW_TEST_DPI: a test fails when its window has another, so that a
+// run meant for 150 % cannot pass at 100 %.
+void ExpectTheRunsDpi(HWND window);
 
 struct Screenshot {
   std::wstring path;  // empty when it could not be written
