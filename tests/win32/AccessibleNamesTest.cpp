@@ -150,22 +150,11 @@ const MainWindowCase kMainWindowCases[] = {
 
 class AccessibleNames : public ShownMainWindow, public testing::WithParamInterface<MainWindowCase> {
  protected:
-  static constexpr wchar_t kProgramFolder[] = L"C:\\Program\\";
-
   // The sample folder, with a file selected so that the whole editor can be used; from a copy
   // of the program with the language files it ships.
   void SetUp() override {
-    fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
-    fake.files.AddFolder(L"C:\\");
-    fake.files.AddFolder(L"C:\\Program");
-    fake.files.AddFolder(L"C:\\Program\\Language");
-    fake.files.AddFolder(L"C:\\Program\\Config");
-    fake.files.AddFile(L"C:\\Program\\portable.ini");
+    FakePortableProgram();
     fake.files.AddFile(L"C:\\readme.txt", 2048, 133808857200000000);
-    const std::string english = window_test::ShippedLanguage(L"English.ini");
-    ASSERT_FALSE(english.empty()) << "English.ini is not beside the test program";
-    fake.files.AddFileBytes(L"C:\\Program\\Language\\English.ini", english);
-    fake.process.executable = std::wstring(kProgramFolder) + L"Brindlow.exe";
     if (GetParam().language != nullptr) {
       fake.files.AddFileBytes(L"C:\\Program\\Config\\Option.ini",
                               std::string("[Language]\r\nLanguage=") + GetParam().language);

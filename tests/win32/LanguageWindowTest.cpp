@@ -39,20 +39,10 @@ HWND OtherMenuWindow(HWND besides) {
 
 class LanguageWindows : public ShownMainWindow {
  protected:
-  static constexpr const wchar_t* kProgram = L"C:\\Program\\Brindlow.exe";
-
   void SetUp() override {
-    fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
-    fake.files.AddFolder(L"C:\\");
-    fake.files.AddFolder(L"C:\\Program");
-    fake.files.AddFile(L"C:\\Program\\portable.ini");
-    fake.files.AddFolder(L"C:\\Program\\Language");
-    const std::string english = ShippedLanguage(L"English.ini");
-    ASSERT_FALSE(english.empty()) << "English.ini is not beside the test program";
-    fake.files.AddFileBytes(L"C:\\Program\\Language\\English.ini", english);
+    FakePortableProgram();
     fake.files.AddFileBytes(L"C:\\Program\\Language\\R&D.ini",
                             "[Language information]\r\nLANGNAME=Research & Development\r\n");
-    fake.process.executable = kProgram;
     Open(Content::Faked);
   }
 

@@ -52,6 +52,19 @@ void ShownMainWindow::OpenOverSampleRows() {
   Open(Content::Faked);
 }
 
+void ShownMainWindow::FakePortableProgram() {
+  fake.volumes.drives[L'C'] = {platform::DriveType::Fixed, L"System"};
+  fake.files.AddFolder(L"C:\\");
+  fake.files.AddFolder(L"C:\\Program");
+  fake.files.AddFile(L"C:\\Program\\portable.ini");
+  fake.files.AddFolder(L"C:\\Program\\Language");
+  fake.files.AddFolder(L"C:\\Program\\Config");
+  const std::string english = window_test::ShippedLanguage(L"English.ini");
+  ASSERT_FALSE(english.empty()) << "English.ini is not beside the test program";
+  fake.files.AddFileBytes(L"C:\\Program\\Language\\English.ini", english);
+  fake.process.executable = L"C:\\Program\\Brindlow.exe";
+}
+
 HWND ShownMainWindow::Named(const wchar_t* name) const {
   auto* control = form->Find<ui::Control>(name);
   return control != nullptr ? WindowOf(*control) : nullptr;

@@ -29,6 +29,9 @@ class ShownMainWindow : public testing::Test {
   void Open(Content content);
   // Opens it over a faked drive C: with two folders and three files.
   void OpenOverSampleRows();
+  // Fakes a portable copy of the program in C:\Program, with the English language file it
+  // ships; call before Open.
+  void FakePortableProgram();
 
   [[nodiscard]] HWND Named(const wchar_t* name) const;
   [[nodiscard]] int Dpi() const { return window_test::DpiOf(frame); }
