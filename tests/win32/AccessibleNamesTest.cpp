@@ -11,6 +11,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "MainWindowFixture.h"
@@ -111,6 +112,8 @@ struct MainWindowCase {
   const char* language;  // the language file chosen; null for the built-in texts
   std::vector<Heard> tabs;
   const wchar_t* menuButton;
+  const wchar_t* pathGroup;
+  const wchar_t* timeGroup;
 };
 
 const MainWindowCase kMainWindowCases[] = {
@@ -129,7 +132,9 @@ const MainWindowCase kMainWindowCases[] = {
       {L"TimePicker1", L"Время"},
       {L"Button_DateTime", L"Изменить"},
       {L"ListViewAttributes", L"Файлы и папки"}},
-     L"Меню"},
+     L"Меню",
+     L"Путь",
+     L"Дата и Время"},
     {"English",
      "English",
      {{L"ComboBoxDrive", L"Drive"},
@@ -145,7 +150,9 @@ const MainWindowCase kMainWindowCases[] = {
       {L"TimePicker1", L"Time"},
       {L"Button_DateTime", L"Apply"},
       {L"ListViewAttributes", L"Files and folders"}},
-     L"Menu"},
+     L"Menu",
+     L"Path",
+     L"Date and time"},
 };
 
 class AccessibleNames : public ShownMainWindow, public testing::WithParamInterface<MainWindowCase> {
@@ -171,6 +178,17 @@ TEST_P(AccessibleNames, MainWindowTabsInReadingOrderAndEveryStopSaysWhatItIs) {
   // Not a tab stop (it never takes the focus), but the mouse and a screen reader's own
   // navigation reach it.
   EXPECT_EQ(AccessibleNameOf(Named(L"SpeedButton_GeneralMenu")), GetParam().menuButton);
+  // The boxes and pickers are heard within their group: the group box holds their windows, and
+  // its accessible object is named by its caption.
+  const MainWindowCase& c = GetParam();
+  for (const auto& [control, group, caption] :
+       {std::tuple{L"ComboBoxDrive", L"GroupBox2", c.pathGroup},
+        std::tuple{L"cbPath", L"GroupBox2", c.pathGroup},
+        std::tuple{L"DatePicker1", L"GroupBox3", c.timeGroup},
+        std::tuple{L"TimePicker1", L"GroupBox3", c.timeGroup}}) {
+    EXPECT_EQ(GetParent(Named(control)), Named(group)) << control;
+    EXPECT_EQ(AccessibleNameOf(Named(group)), caption) << control;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNames, testing::ValuesIn(kMainWindowCases),
