@@ -153,6 +153,11 @@ bool TForm1::FormShortcut(ui::KeyStroke stroke) {
     AboutMenuClick();
     return true;
   }
+  // The general menu for the keyboard, where Windows programs keep their menu bar.
+  if (stroke.key == ui::Key::F10 && plain) {
+    SpeedButton_GeneralMenu->Click();
+    return true;
+  }
   return false;
 }
 

@@ -33,7 +33,7 @@ class GeneralMenu : public testing::Test {
   ui::Form update{nullptr, L"Form10", fake.forms};
 };
 
-enum class Step { Click, Command, MouseMove };
+enum class Step { Click, Command, MouseMove, F10 };
 
 struct LatchCase {
   const char* what;
@@ -56,6 +56,9 @@ TEST_P(MenuButton, LatchesOnOpeningAndReleasesOnACommandOrAMouseMove) {
       case Step::MouseMove:
         form->OnMouseMove({5, 5});
         break;
+      case Step::F10:
+        EXPECT_TRUE(form->OnShortcut({ui::Key::F10}));
+        break;
     }
   }
   EXPECT_EQ(fake.forms.popups.size(), GetParam().menusOpened);
@@ -69,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         LatchCase{"dismissed: the next click only releases", {Step::Click, Step::Click}, 1, false},
         LatchCase{"and the one after opens", {Step::Click, Step::Click, Step::Click}, 2, true},
         LatchCase{"a command releases", {Step::Click, Step::Command, Step::Click}, 2, true},
-        LatchCase{"a mouse move releases", {Step::Click, Step::MouseMove, Step::Click}, 2, true}));
+        LatchCase{"a mouse move releases", {Step::Click, Step::MouseMove, Step::Click}, 2, true},
+        LatchCase{
+            "F10 opens and closes it as clicks do", {Step::F10, Step::F10, Step::F10}, 2, true}));
 
 TEST_F(GeneralMenu, OpensBelowTheButtonWithRightEdgesAligned) {
   form->SpeedButton_GeneralMenu->Click();

@@ -286,4 +286,22 @@ TEST_F(MainWindow, GeneralMenuHangsBelowItsButtonWithRightEdgesAligned) {
   window_test::ExpectDrawn(shot);
 }
 
+TEST_F(MainWindow, F10OpensTheGeneralMenuFromTheKeyboard) {
+  std::vector<std::wstring> captions;
+  {
+    const window_test::MenuWatcher watcher(
+        [&](HWND, HMENU items) {
+          for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            captions.emplace_back(text);
+          }
+        },
+        {VK_ESCAPE});
+    PressKey(list, VK_F10);
+  }
+  ASSERT_FALSE(captions.empty()) << "no menu opened";
+  EXPECT_EQ(captions.front(), L"Тема") << "the general menu";
+}
+
 }  // namespace

@@ -3,7 +3,7 @@
 namespace ui {
 
 // The keys the program gives a meaning of its own; every other key is Other.
-enum class Key { Other, Enter, Backspace, Up, F1, F5 };
+enum class Key { Other, Enter, Backspace, Up, F1, F5, F10 };
 
 struct KeyStroke {
   Key key = Key::Other;

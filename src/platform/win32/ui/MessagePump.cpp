@@ -22,6 +22,8 @@ std::optional<ui::Key> KeyOf(WPARAM virtualKey) {
       return ui::Key::F1;
     case VK_F5:
       return ui::Key::F5;
+    case VK_F10:
+      return ui::Key::F10;
     default:
       return std::nullopt;
   }
