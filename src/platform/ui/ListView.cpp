@@ -103,10 +103,12 @@ std::wstring ListView::SubItem(const Row& row, const ListItem& kept, size_t sub)
 
 ListItem ListView::Item(size_t index) {
   const Row& row = Resolved(index);
-  ListItem item = Peek(index);
-  const size_t count = std::max(madeCount_, item.subItems.size());
-  item.subItems.resize(count);
-  for (size_t sub = 0; sub < count; ++sub) item.subItems[sub] = SubItem(row, item, sub);
+  const ListItem kept = Peek(index);
+  ListItem item = kept;
+  item.subItems.resize(std::max(madeCount_, kept.subItems.size()));
+  for (size_t sub = 0; sub < item.subItems.size(); ++sub) {
+    item.subItems[sub] = SubItem(row, kept, sub);
+  }
   return item;
 }
 
