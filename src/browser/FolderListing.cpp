@@ -55,8 +55,8 @@ ui::ListItem MakeItem(const platform::DirEntry& entry) {
 }
 
 // The texts of an item's columns, made from its numbers when the item is shown.
-ui::ListView::SubItemMaker SubItemMaker(std::shared_ptr<FileTypeInfo> types, platform::Clock& clock,
-                                        std::wstring timeSeparator) {
+ui::ListView::SubItemMaker ColumnTexts(std::shared_ptr<FileTypeInfo> types, platform::Clock& clock,
+                                       std::wstring timeSeparator) {
   return [types = std::move(types), &clock, separator = std::move(timeSeparator)](
              const ui::ListItem& item, std::size_t sub) -> std::wstring {
     const bool folder = listitem::IsFolder(item);
@@ -89,7 +89,7 @@ void FolderBrowser::List(const std::wstring& fileMask, std::uint32_t fileAttr) {
         std::make_shared<FileTypeInfo>(services_.shell, WithTrailingBackslash(ui_.path.Text()));
     list.SetItemResolver(FileTypeInfo::Resolver(types_));
     list.SetSubItemMaker(listitem::kCount,
-                         SubItemMaker(types_, services_.clock, services_.clock.TimeSeparator()));
+                         ColumnTexts(types_, services_.clock, services_.clock.TimeSeparator()));
     services_.files.Enumerate(fileMask, [&](const platform::DirEntry& entry) {
       if (PassedOver(entry.attributes, fileAttr) || !IsListed(entry.name)) return;
       types_->Note(entry);
