@@ -15,18 +15,9 @@
 namespace {
 
 using platform::win32::WindowOf;
+using window_test::MenuTexts;
 using window_test::ShippedLanguage;
 using window_test::TextOf;
-
-std::vector<std::wstring> MenuTexts(HMENU menu) {
-  std::vector<std::wstring> texts;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    wchar_t text[128] = {};
-    GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-    texts.emplace_back(text);
-  }
-  return texts;
-}
 
 // The visible popup menu window other than `besides`, or null.
 HWND OtherMenuWindow(HWND besides) {

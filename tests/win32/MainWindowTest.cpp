@@ -269,11 +269,7 @@ TEST_F(MainWindow, GeneralMenuHangsBelowItsButtonWithRightEdgesAligned) {
           GetWindowRect(window, &menu);
           shot = window_test::SaveScreenshot(window,
                                              L"general-menu-" + std::to_wstring(dpi) + L"dpi.bmp");
-          for (int i = 0; i < GetMenuItemCount(items); ++i) {
-            wchar_t text[64] = {};
-            GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-            captions.emplace_back(text);
-          }
+          captions = window_test::MenuTexts(items);
         },
         {VK_ESCAPE});
     SendMessageW(Named(L"SpeedButton_GeneralMenu"), BM_CLICK, 0, 0);
@@ -290,14 +286,7 @@ TEST_F(MainWindow, F10OpensTheGeneralMenuFromTheKeyboard) {
   std::vector<std::wstring> captions;
   {
     const window_test::MenuWatcher watcher(
-        [&](HWND, HMENU items) {
-          for (int i = 0; i < GetMenuItemCount(items); ++i) {
-            wchar_t text[64] = {};
-            GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-            captions.emplace_back(text);
-          }
-        },
-        {VK_ESCAPE});
+        [&](HWND, HMENU items) { captions = window_test::MenuTexts(items); }, {VK_ESCAPE});
     PressKey(list, VK_F10);
   }
   ASSERT_FALSE(captions.empty()) << "no menu opened";

@@ -32,6 +32,8 @@ void LetWindowsRun();
 // The name of the window's class.
 std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);
+// The captions of a menu's items, in order (separators as empty texts).
+std::vector<std::wstring> MenuTexts(HMENU menu);
 // The size the window's text takes in its own font, on one line.
 SIZE TextExtent(HWND window);
 // Where a window stands in its parent's client area.
